@@ -1,0 +1,111 @@
+#include "console/console.h"
+
+#include <cstdlib>
+#include <deque>
+
+#include "console/screen.h"
+#include "console/seams.h"
+
+namespace ballotrek {
+namespace {
+
+Backends installed;
+Screen screen;
+std::deque<std::string> pendingWords;
+
+void Present() {
+  if (installed.terminal != nullptr) installed.terminal->Present(screen);
+}
+
+// Moves the cursor one cell back, to the end of the row above if a typed
+// line had wrapped.
+void StepBack() {
+  if (screen.column() > 1) {
+    screen.MoveTo(screen.column() - 1, screen.row());
+  } else if (screen.row() > 1) {
+    screen.MoveTo(Screen::kColumns, screen.row() - 1);
+  }
+}
+
+}  // namespace
+
+void InstallBackends(const Backends& backends) {
+  installed = backends;
+  screen.Clear();
+  pendingWords.clear();
+}
+
+Screen& GameScreen() { return screen; }
+
+void GotoXY(int column, int row) { screen.MoveTo(column, row); }
+
+void ClearLine() { screen.Write(std::string(50, ' ')); }
+
+void ClearScreen() { screen.Clear(); }
+
+void Write(std::string_view text) { screen.Write(text); }
+
+// Sleeps until the deadline instead of watching the clock, so a pause costs
+// no processor time; keys typed meanwhile wait in the input queue.
+void Delay(int milliseconds) {
+  if (milliseconds <= 0) return;
+  Present();
+  const auto deadline = installed.clock->Now() + std::chrono::milliseconds(milliseconds);
+  installed.clock->SleepUntil(deadline);
+}
+
+int ReadKey() {
+  Present();
+  return installed.terminal->GetKey();
+}
+
+int LowerKey(int key) { return key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key; }
+
+std::string ReadLine() {
+  std::string line;
+  for (;;) {
+    const int key = ReadKey();
+    if (key == kKeyEnter) {
+      screen.Write("\n");  // the echoed Enter, as a console shows it
+      return line;
+    }
+    if (key == kKeyBackspace || key == kKeyDelete) {
+      if (line.empty()) continue;
+      line.pop_back();
+      StepBack();
+      const int column = screen.column(), row = screen.row();
+      screen.Write(" ");
+      screen.MoveTo(column, row);
+    } else if (key >= 32 && key < 127) {
+      line += static_cast<char>(key);
+      screen.Write(std::string(1, static_cast<char>(key)));
+    }
+  }
+}
+
+std::string ReadWord() {
+  while (pendingWords.empty()) {
+    std::istringstream words(ReadLine());
+    for (std::string word; words >> word;) pendingWords.push_back(word);
+  }
+  std::string word = pendingWords.front();
+  pendingWords.pop_front();
+  return word;
+}
+
+void DiscardPendingWords() { pendingWords.clear(); }
+
+void PlayClip(std::string_view path) {
+  Present();
+  installed.sound->Play(path);
+}
+
+int Rand() { return installed.random->Next(); }
+
+void EndProcess(int status) {
+  Present();
+  installed.process->End(status);
+  std::abort();  // End never returns; this keeps the promise if a backend breaks it
+}
+
+}  // namespace ballotrek

@@ -1,0 +1,52 @@
+// What the game uses to talk to the player: cursor placement, writing,
+// clearing, pauses, keys, typed lines and words, sound, chance and the end of
+// the process. Everything forwards to the backends of seams.h.
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <string_view>
+
+namespace ballotrek {
+
+// Key codes returned by ReadKey.
+inline constexpr int kKeyCtrlC = 3;
+inline constexpr int kKeyBackspace = 8;
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyEscape = 27;
+inline constexpr int kKeySpace = 32;
+inline constexpr int kKeyDelete = 127;
+// Arrows, function keys and the like: no prompt accepts this code.
+inline constexpr int kKeySpecial = 256;
+
+void GotoXY(int column, int row);
+void ClearLine();    // 50 blanks from the cursor on
+void ClearScreen();  // every cell blank, cursor at column 1, row 1
+void Delay(int milliseconds);
+int ReadKey();
+// A whole typed line, echoed as it is typed, without its end.
+std::string ReadLine();
+// The next blank-separated word, reading a new line when none is pending.
+std::string ReadWord();
+// Forgets the rest of the line that ReadWord was taking words from.
+void DiscardPendingWords();
+
+void Write(std::string_view text);
+
+// Writes each value as a console stream would: whole numbers in decimal,
+// money in the default format (six significant digits, no trailing zeros).
+template <typename... Values>
+void Print(const Values&... values) {
+  std::ostringstream out;
+  (out << ... << values);
+  Write(out.str());
+}
+
+// Upper-case ASCII letters become lower case; every other code is unchanged.
+int LowerKey(int key);
+
+void PlayClip(std::string_view path);
+int Rand();  // a non-negative whole number
+[[noreturn]] void EndProcess(int status);
+
+}  // namespace ballotrek

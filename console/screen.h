@@ -1,0 +1,40 @@
+// The 80x25 game screen as the game writes it. Every backend shows this
+// record, so the text rules (wrapping, line ends, clearing) live in one place.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace ballotrek {
+
+class Screen {
+ public:
+  static constexpr int kColumns = 80;
+  static constexpr int kRows = 25;
+
+  Screen() { Clear(); }
+
+  void Clear();
+  // Column and row count from 1; values outside the screen are clamped.
+  void MoveTo(int column, int row);
+  void Write(std::string_view text);
+
+  int column() const { return column_; }
+  int row() const { return row_; }
+  char At(int column, int row) const;
+  // The text of a row from a column on, trailing blanks kept.
+  std::string Text(int column, int row, int length) const;
+  std::string RowText(int row) const;  // trailing blanks removed
+  std::string Dump() const;            // every row, numbered, for failures
+
+ private:
+  void NextRow();
+  void Put(char c);
+
+  std::array<std::array<char, kColumns>, kRows> cells_{};
+  int column_ = 1;
+  int row_ = 1;
+};
+
+}  // namespace ballotrek

@@ -1,0 +1,36 @@
+// The machine's own clock, generator, sound and process end.
+#pragma once
+
+#include <random>
+
+#include "console/seams.h"
+
+namespace ballotrek {
+
+class SteadyClock : public Clock {
+ public:
+  TimePoint Now() override;
+  void SleepUntil(TimePoint deadline) override;
+};
+
+class SeededRandom : public RandomSource {
+ public:
+  explicit SeededRandom(unsigned seed) : engine_(seed) {}
+  int Next() override;
+
+ private:
+  std::mt19937 engine_;
+};
+
+class SilentSound : public SoundPlayer {
+ public:
+  void Play(std::string_view) override {}
+};
+
+// Restores the terminal, flushes and exits.
+class ExitProcess : public ProcessControl {
+ public:
+  [[noreturn]] void End(int status) override;
+};
+
+}  // namespace ballotrek

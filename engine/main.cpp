@@ -1,0 +1,19 @@
+#include <ctime>
+
+#include "console/platform.h"
+#include "console/system_backends.h"
+#include "engine/engine.h"
+
+int main() {
+  using namespace ballotrek;
+  Terminal* terminal = StartPlatformTerminal();
+  if (terminal == nullptr) return 1;
+
+  static SteadyClock clock;
+  static SeededRandom random(static_cast<unsigned>(std::time(nullptr)));
+  static SilentSound sound;
+  static ExitProcess process;
+  InstallBackends({terminal, &clock, &random, &sound, &process});
+
+  RunGame();  // ends the process from inside the game
+}

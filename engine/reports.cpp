@@ -1,0 +1,52 @@
+#include "console/console.h"
+#include "engine/engine.h"
+#include "model/game_state.h"
+
+namespace ballotrek {
+
+void ShowStandingLine() {
+  Delay(1000);
+  GotoXY(17, 20);
+  ClearLine();
+  GotoXY(17, 20);
+  if (game.currentSide == player) {
+    if (IsBroke(game.player.money)) {
+      Write("You now have no money left!");
+    } else {
+      Print("You now have ", game.player.votes, " votes and ", game.player.money,
+            " million dollars");
+    }
+  } else if (IsBroke(game.computer.money)) {
+    Write("I am out of money!");
+  } else {
+    Print("I now have ", game.computer.votes, " votes and ", game.computer.money,
+          " million dollars");
+  }
+}
+
+// The bands differ at a lead of exactly 10: the player's 10 is already
+// winning, the computer's 10 is still tight.
+void CommentOnRace() {
+  GotoXY(17, 19);
+  const std::string& name = game.firstName;
+  const int lead = game.player.votes - game.computer.votes;
+  if (lead >= 100) {
+    Print("You are slaughtering me ", name);
+  } else if (lead >= 50) {
+    Print("You are beating me badly", " ", name);
+  } else if (lead >= 10) {
+    Print("You are winning ", name);
+  } else if (lead >= 1) {
+    Print("This is a close race ", name);
+  } else if (lead <= -100) {
+    Print("I am really kicking your butt ", name);
+  } else if (lead <= -50) {
+    Print("I am way ahead of you ", name);
+  } else if (lead <= -11) {
+    Print("I am beating you ", name);
+  } else if (lead <= -1) {
+    Print("This contest is very tight ", name);
+  }
+}
+
+}  // namespace ballotrek

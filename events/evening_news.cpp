@@ -1,0 +1,9 @@
+#include "events/events.h"
+
+namespace ballotrek {
+
+// Arrives with its own change; until then this event does nothing.
+void RunEveningNews() {}
+void LoseStateOnNews() {}
+
+}  // namespace ballotrek

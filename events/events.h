@@ -1,0 +1,40 @@
+// What happens on each kind of square and in each interruption of a turn.
+// Every operation acts for game.currentSide unless it says otherwise.
+#pragma once
+
+namespace ballotrek {
+
+// Claiming unclaimed states; a state of the other side leads to a challenge.
+void PlayerLandsOnState(int position, float price);
+void ComputerLandsOnState(int position, float price);
+void ThinkAloud();
+
+// Owned states and challenges.
+void RemarkAlreadyOwned();
+void RemarkOnComputerState();
+void RemarkOnPlayerState();
+
+// Evening news.
+void RunEveningNews();
+void LoseStateOnNews();
+
+// State transfers.
+void TransferStateToOpponent();
+void GainUnclaimedStates(int count);
+
+// Smoke filled room.
+void RunSmokeRoomTurn();
+void SendIntruderToRoom(int position);
+
+// Hazard squares and rest days.
+void LandOnHazard(int position);
+void TakeRestDay();
+
+// Quizzes, trivia and voice clips.
+void PressConferenceQuiz();
+void AirportQuizByYear();
+void AirportQuizByInauguration();
+void ShowTrivia();
+void PlayVoiceClip();
+
+}  // namespace ballotrek

@@ -1,0 +1,10 @@
+#include "events/events.h"
+
+namespace ballotrek {
+
+// Arrives with its own change; until then this event does nothing.
+void RemarkAlreadyOwned() {}
+void RemarkOnComputerState() {}
+void RemarkOnPlayerState() {}
+
+}  // namespace ballotrek

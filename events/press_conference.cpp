@@ -1,0 +1,8 @@
+#include "events/events.h"
+
+namespace ballotrek {
+
+// Arrives with its own change; until then this event does nothing.
+void PressConferenceQuiz() {}
+
+}  // namespace ballotrek

@@ -1,0 +1,52 @@
+#include "console/console.h"
+#include "model/frozen_game.h"
+#include "model/game_state.h"
+#include "screens/farewell.h"
+#include "screens/screens.h"
+
+namespace ballotrek {
+
+void ConcedeGame() {
+  int key;
+  do {
+    GotoXY(17, 21);
+    ClearLine();
+    GotoXY(17, 21);
+    Delay(200);
+    Print("are you throwing in the towel ", game.firstName, "?  y or n  ");
+    key = LowerKey(ReadKey());
+  } while (key != 'y' && key != 'n');
+  if (key == 'n') return;
+
+  ClearScreen();
+  if (SoundOn()) PlayClip("data\\quit.wav");
+  GotoXY(23, 3);
+  Print("You have conceded defeat ", game.firstName, "!\n");
+  GotoXY(21, 5);
+  Write("I have brought the Technocrats to victory");
+  GotoXY(23, 7);
+  Print("You are a loser this time ", game.firstName);
+  GotoXY(18, 9);
+  Write("I get the remaining electoral votes");
+  // The computer claims its own votes and every vote nobody holds.
+  const int computerTotal =
+      TotalElectoralVotes - (game.player.votes + game.computer.votes) + game.computer.votes;
+  GotoXY(18, 11);
+  Print("I win with ", computerTotal, " electoral votes, you lose with ", game.player.votes,
+        " electoral votes");
+  DeleteFrozenGame();
+
+  GotoXY(25, 13);
+  Write("Come back in four years my ambitious friend!");
+  WriteMakersLines();
+  GotoXY(34, 21);
+  Write("Bye for now pal!");
+  Delay(3000);
+  GotoXY(34, 22);
+  Write("Press ESCAPE to exit ");
+  WaitForEscape();
+  if (SoundOn()) PlayClip("data\\exit.wav");
+  EndProcess(0);
+}
+
+}  // namespace ballotrek

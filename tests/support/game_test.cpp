@@ -1,0 +1,49 @@
+#include "tests/support/game_test.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <string>
+
+namespace ballotrek::testing {
+
+void GameTest::SetUp() {
+  static std::atomic<int> counter{0};
+  ResetGameState();
+  previousFolder_ = std::filesystem::current_path();
+  folder = std::filesystem::temp_directory_path() /
+           ("ballotrek-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+  std::filesystem::create_directories(folder);
+  std::filesystem::current_path(folder);
+}
+
+void GameTest::TearDown() {
+  std::filesystem::current_path(previousFolder_);
+  std::error_code ignored;
+  std::filesystem::remove_all(folder, ignored);
+}
+
+int GameTest::RunToEnd(const std::function<void()>& body) {
+  try {
+    body();
+  } catch (const ProcessEnded& end) {
+    return end.status;
+  } catch (const OutOfKeys& error) {
+    ADD_FAILURE() << error.what();
+    return -1;
+  }
+  ADD_FAILURE() << "the game returned instead of ending the process\n" << ScreenDump();
+  return -1;
+}
+
+void GameTest::RunUntilIdle(const std::function<void()>& body) {
+  try {
+    body();
+  } catch (const OutOfKeys&) {
+    return;
+  } catch (const ProcessEnded& end) {
+    ADD_FAILURE() << "the process ended with status " << end.status << "\n" << ScreenDump();
+  }
+}
+
+}  // namespace ballotrek::testing

@@ -1,0 +1,35 @@
+// The fixture of the scenario tests: a fresh game record, the scripted
+// console, and a working folder of the test's own (for bkt.dat).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "model/game_state.h"
+#include "tests/support/scripted_console.h"
+
+namespace ballotrek::testing {
+
+class GameTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Runs until the process ends and returns its status; a test that runs
+  // out of keys first fails with the screen.
+  int RunToEnd(const std::function<void()>& body);
+  // Runs until the game waits for a key that was not scripted; a process
+  // end before that fails the test.
+  void RunUntilIdle(const std::function<void()>& body);
+
+  ScriptedConsole console;
+  std::filesystem::path folder;
+
+ private:
+  std::filesystem::path previousFolder_;
+};
+
+}  // namespace ballotrek::testing
