@@ -1,7 +1,7 @@
 #include "console/console.h"
 #include "model/frozen_game.h"
 #include "model/game_state.h"
-#include "screens/farewell.h"
+#include "screens/credits.h"
 #include "screens/screens.h"
 
 namespace ballotrek {

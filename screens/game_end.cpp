@@ -4,7 +4,7 @@
 #include "engine/engine.h"
 #include "model/frozen_game.h"
 #include "model/game_state.h"
-#include "screens/farewell.h"
+#include "screens/credits.h"
 #include "screens/screens.h"
 
 namespace ballotrek {

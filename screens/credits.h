@@ -1,4 +1,4 @@
-// Pieces shared by the screens that end the program.
+// Lines and waits shared by the screens that open and end the program.
 #pragma once
 
 namespace ballotrek {
@@ -6,6 +6,10 @@ namespace ballotrek {
 // The two lines about the game's makers, followed by an empty line, from
 // column 1 of row 18.
 void WriteMakersLines();
+
+// The two title lines naming the game's makers, at column 12 of row 12 and
+// column 40 of row 13.
+void WriteMakerTitleLines();
 
 // Waits for Escape; every other key is ignored.
 void WaitForEscape();

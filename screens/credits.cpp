@@ -1,4 +1,4 @@
-#include "screens/farewell.h"
+#include "screens/credits.h"
 
 #include "console/console.h"
 
@@ -9,6 +9,13 @@ void WriteMakersLines() {
   Write("Ballotrek is made by its developers as free software for all to enjoy.\n");
   Write("Tell us how your campaign went through the project's issue tracker.\n");
   Write("\n");
+}
+
+void WriteMakerTitleLines() {
+  GotoXY(12, 12);
+  Write("A campaign game by the Ballotrek developers");
+  GotoXY(40, 13);
+  Write("Made to be played and shared");
 }
 
 void WaitForEscape() {
