@@ -3,7 +3,10 @@
 // as it was found on every way out.
 #define NCURSES_WIDECHAR 1
 #include <curses.h>
+#include <fcntl.h>
 #include <langinfo.h>
+#include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -23,10 +26,20 @@ namespace ballotrek {
 namespace {
 
 constexpr int kEscapeDelayMs = 25;
-constexpr int kFatalSignals[] = {SIGTERM, SIGHUP,  SIGQUIT, SIGINT, SIGSEGV,
+constexpr int kFatalSignals[] = {SIGTERM, SIGHUP, SIGQUIT, SIGINT, SIGSEGV,
                                  SIGABRT, SIGBUS, SIGFPE,  SIGILL};
 
 volatile std::sig_atomic_t cursesStarted = 0;
+
+// The resize signal is turned into a byte on this pipe, so that waiting for a
+// key also wakes up for a resize that came at any moment before the wait.
+int resizeSignals[2] = {-1, -1};
+
+void OnResize(int) {
+  const int savedErrno = errno;
+  [[maybe_unused]] const ssize_t written = write(resizeSignals[1], "", 1);
+  errno = savedErrno;
+}
 
 void RestoreTerminal() {
   if (!cursesStarted || isendwin()) return;
@@ -34,18 +47,32 @@ void RestoreTerminal() {
 }
 
 // Gives the terminal back, then lets the signal do what it would have done.
-void OnFatalSignal(int signal) {
+void OnFatalSignal(int number) {
   RestoreTerminal();
-  std::signal(signal, SIG_DFL);
-  std::raise(signal);
+  std::signal(number, SIG_DFL);
+  std::raise(number);
 }
 
+// A signal the game was started to ignore (nohup) stays ignored.
 void InstallCleanup() {
   std::atexit(RestoreTerminal);
   struct sigaction action {};
   action.sa_handler = OnFatalSignal;
   sigemptyset(&action.sa_mask);
-  for (int signal : kFatalSignals) sigaction(signal, &action, nullptr);
+  for (int number : kFatalSignals) {
+    struct sigaction previous {};
+    if (sigaction(number, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) continue;
+    sigaction(number, &action, nullptr);
+  }
+}
+
+bool WatchResizes() {
+  if (pipe2(resizeSignals, O_NONBLOCK | O_CLOEXEC) != 0) return false;
+  struct sigaction action {};
+  action.sa_handler = OnResize;
+  action.sa_flags = SA_RESTART;
+  sigemptyset(&action.sa_mask);
+  return sigaction(SIGWINCH, &action, nullptr) == 0;
 }
 
 class CursesTerminal final : public Terminal {
@@ -54,24 +81,28 @@ class CursesTerminal final : public Terminal {
 
   void Present(const Screen& screen) override {
     shown_ = screen;
-    if (window_ != nullptr) DrawGame();
+    if (ResizePending()) {
+      TakeResize();
+    } else if (window_ != nullptr) {
+      DrawGame();
+    }
   }
 
   int GetKey() override {
     for (;;) {
       wint_t code = 0;
-      errno = 0;
-      const int kind = wget_wch(stdscr, &code);
+      // Curses may hold keys it has read already; those come first.
+      int kind = ReadCode(0, code);
       if (kind == ERR) {
-        if (errno == EINTR) continue;
-        TerminalGone();
+        if (!WaitForInput()) continue;
+        kind = ReadCode(-1, code);
+        if (kind == ERR) {
+          if (errno == EINTR) continue;
+          TerminalGone();
+        }
       }
       int key = kKeySpecial;
       if (kind == KEY_CODE_YES) {
-        if (code == KEY_RESIZE) {
-          Redraw();
-          continue;
-        }
         if (code == KEY_ENTER) key = kKeyEnter;
         if (code == KEY_BACKSPACE) key = kKeyBackspace;
       } else {
@@ -132,20 +163,50 @@ class CursesTerminal final : public Terminal {
     doupdate();
   }
 
+  // timeout: milliseconds, or -1 to wait for ever. Sets errno on failure.
+  int ReadCode(int timeout, wint_t& code) {
+    wtimeout(stdscr, timeout);
+    errno = 0;
+    return wget_wch(stdscr, &code);
+  }
+
   // The byte after an Escape, if it came with it; curses has already waited
   // the escape delay for it, so a short wait more is plenty.
   int ReadFollowingByte() {
-    wtimeout(stdscr, kEscapeDelayMs);
     wint_t code = 0;
-    const int kind = wget_wch(stdscr, &code);
-    wtimeout(stdscr, -1);
+    const int kind = ReadCode(kEscapeDelayMs, code);
     if (kind == ERR) return -1;
-    if (kind == KEY_CODE_YES) {
-      if (code != KEY_RESIZE) return kKeySpecial;
-      Redraw();
-      return -1;
+    return kind == KEY_CODE_YES ? kKeySpecial : static_cast<int>(code);
+  }
+
+  // Sleeps until a key arrives (true) or the terminal is resized (false).
+  bool WaitForInput() {
+    pollfd waits[] = {{STDIN_FILENO, POLLIN, 0}, {resizeSignals[0], POLLIN, 0}};
+    if (poll(waits, 2, -1) < 0) {
+      if (errno == EINTR) return false;
+      TerminalGone();
     }
-    return static_cast<int>(code);
+    if (waits[1].revents != 0) {
+      TakeResize();
+      return false;
+    }
+    return waits[0].revents != 0;
+  }
+
+  static bool ResizePending() {
+    pollfd wait{resizeSignals[0], POLLIN, 0};
+    return poll(&wait, 1, 0) > 0;
+  }
+
+  void TakeResize() {
+    char drained[64];
+    while (read(resizeSignals[0], drained, sizeof drained) > 0) {
+    }
+    winsize size{};
+    if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_row > 0 && size.ws_col > 0) {
+      resizeterm(size.ws_row, size.ws_col);
+    }
+    Redraw();
   }
 
   [[noreturn]] void TerminalGone() {
@@ -163,17 +224,26 @@ class CursesTerminal final : public Terminal {
 
 Terminal* StartPlatformTerminal() {
   if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) {
-    std::fprintf(stderr, "ballotrek: standard %s is not a terminal; run the game in a terminal window\n",
+    std::fprintf(stderr,
+                 "ballotrek: standard %s is not a terminal; run the game in a terminal window\n",
                  isatty(STDIN_FILENO) ? "output" : "input");
     return nullptr;
   }
   std::setlocale(LC_ALL, "");
+  if (!WatchResizes()) {
+    std::perror("ballotrek: cannot watch the terminal's size");
+    return nullptr;
+  }
   const char* type = std::getenv("TERM");
   if (type == nullptr || *type == '\0') {
     std::fputs("ballotrek: TERM is not set; set it to the type of your terminal\n", stderr);
     return nullptr;
   }
-  if (newterm(nullptr, stdout, stdin) == nullptr) {
+  // A terminal that cannot place the cursor (such as "dumb") cannot show the board.
+  const bool known = newterm(nullptr, stdout, stdin) != nullptr;
+  const char* placeCursor = known ? tigetstr("cup") : nullptr;
+  if (placeCursor == nullptr || placeCursor == reinterpret_cast<char*>(-1)) {
+    if (known) endwin();
     std::fprintf(stderr,
                  "ballotrek: the terminal type \"%s\" is unknown or cannot place the cursor; "
                  "set TERM to the type of your terminal\n",
@@ -193,6 +263,8 @@ Terminal* StartPlatformTerminal() {
   return &terminal;
 }
 
-void RestorePlatformTerminal() { RestoreTerminal(); }
+void RestorePlatformTerminal() {
+  RestoreTerminal();
+}
 
 }  // namespace ballotrek

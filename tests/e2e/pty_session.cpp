@@ -11,7 +11,8 @@
 #include <vterm.h>
 
 #include <algorithm>
-#include <cstring>
+#include <fstream>
+#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -23,7 +24,9 @@ namespace {
 using std::chrono::milliseconds;
 using Deadline = std::chrono::steady_clock::time_point;
 
-Deadline DeadlineAfter(milliseconds timeout) { return std::chrono::steady_clock::now() + timeout; }
+Deadline DeadlineAfter(milliseconds timeout) {
+  return std::chrono::steady_clock::now() + timeout;
+}
 
 milliseconds Remaining(Deadline deadline) {
   const auto left = deadline - std::chrono::steady_clock::now();
@@ -62,7 +65,9 @@ int DecodeStatus(int status) {
   return -1;
 }
 
-void CloseOnExec(int fd) { fcntl(fd, F_SETFD, fcntl(fd, F_GETFD) | FD_CLOEXEC); }
+void CloseOnExec(int fd) {
+  fcntl(fd, F_SETFD, fcntl(fd, F_GETFD) | FD_CLOEXEC);
+}
 
 void AppendUtf8(std::string& text, uint32_t code) {
   if (code < 0x80) {
@@ -97,16 +102,17 @@ void WriteBack(const char* bytes, size_t length, void* user) {
 }  // namespace
 
 PtySession::PtySession(const std::string& binary, const std::string& workingDirectory,
-                       int columns, int rows)
-    : columns_(columns), rows_(rows) {
+                       const PtyOptions& options)
+    : columns_(options.columns), rows_(options.rows) {
   winsize size{};
-  size.ws_col = static_cast<unsigned short>(columns);
-  size.ws_row = static_cast<unsigned short>(rows);
+  size.ws_col = static_cast<unsigned short>(columns_);
+  size.ws_row = static_cast<unsigned short>(rows_);
   if (openpty(&master_, &slave_, nullptr, nullptr, &size) != 0) return;
   CloseOnExec(master_);
   CloseOnExec(slave_);
+  tcgetattr(slave_, &initialSettings_);
 
-  vterm_ = vterm_new(rows, columns);
+  vterm_ = vterm_new(rows_, columns_);
   vterm_set_utf8(vterm_, 1);
   vterm_output_set_callback(vterm_, WriteBack, &master_);
   screen_ = vterm_obtain_screen(vterm_);
@@ -125,6 +131,7 @@ PtySession::PtySession(const std::string& binary, const std::string& workingDire
     const int terminal = dup(slave);  // login_tty closes its descriptor
     if (terminal < 0 || login_tty(terminal) != 0) _exit(126);
     if (chdir(workingDirectory.c_str()) != 0) _exit(126);
+    if (options.ignoreHangUp) signal(SIGHUP, SIG_IGN);
     execve(argv[0], argv.data(), envp.data());
     _exit(127);
   }
@@ -149,6 +156,7 @@ void PtySession::Send(std::string_view keys) {
 }
 
 void PtySession::Resize(int columns, int rows) {
+  if (vterm_ == nullptr) return;
   Pump(milliseconds(0));
   columns_ = columns;
   rows_ = rows;
@@ -159,7 +167,17 @@ void PtySession::Resize(int columns, int rows) {
   ioctl(master_, TIOCSWINSZ, &size);
 }
 
+void PtySession::HangUp() {
+  Pump(milliseconds(0));
+  close(master_);
+  master_ = -1;
+}
+
 void PtySession::Pump(milliseconds wait) {
+  if (master_ < 0) {
+    std::this_thread::sleep_for(wait);
+    return;
+  }
   pollfd output{master_, POLLIN, 0};
   int timeout = static_cast<int>(wait.count());
   while (poll(&output, 1, timeout) > 0 && (output.revents & POLLIN) != 0) {
@@ -171,17 +189,25 @@ void PtySession::Pump(milliseconds wait) {
   }
 }
 
-bool PtySession::WaitForText(int column, int row, std::string_view text,
-                             milliseconds timeout) {
+template <typename Condition>
+bool PtySession::WaitUntil(Condition condition, milliseconds timeout) {
   const Deadline deadline = DeadlineAfter(timeout);
-  const int length = static_cast<int>(text.size());
   for (;;) {
     Pump(milliseconds(0));
-    if (TextAt(column, row, length).starts_with(text)) return true;
+    if (condition()) return true;
     const milliseconds left = Remaining(deadline);
     if (left.count() == 0) return false;
     Pump(std::min(left, milliseconds(100)));
   }
+}
+
+bool PtySession::WaitForText(int column, int row, std::string_view text, milliseconds timeout) {
+  const int length = static_cast<int>(text.size());
+  return WaitUntil([&] { return TextAt(column, row, length).starts_with(text); }, timeout);
+}
+
+bool PtySession::WaitForScreen(std::string_view text, milliseconds timeout) {
+  return WaitUntil([&] { return ScreenText() == text; }, timeout);
 }
 
 void PtySession::Settle(milliseconds quiet) {
@@ -189,13 +215,13 @@ void PtySession::Settle(milliseconds quiet) {
   for (milliseconds left = quiet; left.count() > 0; left = Remaining(deadline)) Pump(left);
 }
 
-// Reads `length` cells, so that a text with characters outside ASCII is
-// still compared cell by cell.
+// Cells hold code points; they are given back in UTF-8, so that a text with
+// characters outside ASCII (the triangle) compares as it is written.
 std::string PtySession::TextAt(int column, int row, int length) const {
   std::string text;
   for (int i = 0; i < length; ++i) {
     const int x = column - 1 + i;
-    if (x < 0 || x >= columns_ || row < 1 || row > rows_) {
+    if (screen_ == nullptr || x < 0 || x >= columns_ || row < 1 || row > rows_) {
       text += ' ';
       continue;
     }
@@ -226,8 +252,8 @@ std::string PtySession::Dump() const {
   std::string dump = "terminal screen:\n";
   for (int row = 1; row <= rows_; ++row) {
     const std::string number = std::to_string(row);
-    dump += std::string(3 - std::min<size_t>(3, number.size()), ' ') + number + "|" +
-            RowText(row) + "\n";
+    dump += std::string(3 - std::min<size_t>(3, number.size()), ' ') + number + "|" + RowText(row) +
+            "\n";
   }
   dump += "cursor at column " + std::to_string(CursorColumn()) + ", row " +
           std::to_string(CursorRow()) + "\n";
@@ -236,14 +262,30 @@ std::string PtySession::Dump() const {
 
 int PtySession::CursorColumn() const {
   VTermPos position{};
+  if (vterm_ == nullptr) return 0;
   vterm_state_get_cursorpos(vterm_obtain_state(vterm_), &position);
   return position.col + 1;
 }
 
 int PtySession::CursorRow() const {
   VTermPos position{};
+  if (vterm_ == nullptr) return 0;
   vterm_state_get_cursorpos(vterm_obtain_state(vterm_), &position);
   return position.row + 1;
+}
+
+milliseconds PtySession::ProcessorTime() const {
+  std::ifstream file("/proc/" + std::to_string(pid_) + "/stat");
+  std::string stat;
+  std::getline(file, stat);
+  // The command name in parentheses may hold blanks; the fields after it do
+  // not. User and system time are the 12th and 13th fields after it.
+  std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+  std::string field;
+  for (int i = 0; i < 11; ++i) fields >> field;
+  long user = 0, system = 0;
+  fields >> user >> system;
+  return milliseconds((user + system) * 1000 / sysconf(_SC_CLK_TCK));
 }
 
 termios PtySession::TerminalSettings() const {

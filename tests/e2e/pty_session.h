@@ -17,12 +17,18 @@ namespace ballotrek::e2e {
 
 inline constexpr std::chrono::milliseconds kDefaultTimeout{5000};
 
+struct PtyOptions {
+  int columns = 80;
+  int rows = 25;
+  bool ignoreHangUp = false;  // as under nohup
+};
+
 class PtySession {
  public:
   // Starts `binary` in `workingDirectory` on a terminal of the given size,
   // with TERM=xterm-256color and a UTF-8 locale.
-  PtySession(const std::string& binary, const std::string& workingDirectory, int columns = 80,
-             int rows = 25);
+  PtySession(const std::string& binary, const std::string& workingDirectory,
+             const PtyOptions& options = {});
   ~PtySession();  // kills the program if it still runs
   PtySession(const PtySession&) = delete;
   PtySession& operator=(const PtySession&) = delete;
@@ -38,6 +44,9 @@ class PtySession {
   // counted from 1, or the time is up.
   bool WaitForText(int column, int row, std::string_view text,
                    std::chrono::milliseconds timeout = kDefaultTimeout);
+  // Reads the program's output until the whole screen reads `text` (as
+  // ScreenText gives it), or the time is up.
+  bool WaitForScreen(std::string_view text, std::chrono::milliseconds timeout = kDefaultTimeout);
   // Reads the program's output for a while, for checks that nothing appears.
   void Settle(std::chrono::milliseconds quiet = std::chrono::milliseconds(300));
 
@@ -49,8 +58,16 @@ class PtySession {
   int CursorColumn() const;
   int CursorRow() const;
 
-  // The terminal's settings (termios) as the program left them.
+  // Processor time the program has used so far (Linux /proc).
+  std::chrono::milliseconds ProcessorTime() const;
+
+  // The terminal's settings (termios) before the program started, and now.
+  const termios& InitialSettings() const { return initialSettings_; }
   termios TerminalSettings() const;
+
+  // Closes the terminal as a closed terminal window would; the program should
+  // see a hang-up and end. The screen is not read any more.
+  void HangUp();
 
   // Waits for the program to end: its exit status, 128 + the signal number if
   // a signal ended it, or -1 if it still runs when the time is up.
@@ -59,6 +76,8 @@ class PtySession {
  private:
   // Feeds output into the virtual terminal, waiting at most `wait` for some.
   void Pump(std::chrono::milliseconds wait);
+  template <typename Condition>
+  bool WaitUntil(Condition condition, std::chrono::milliseconds timeout);
   void Reap(bool block);
 
   int master_ = -1;
@@ -67,6 +86,7 @@ class PtySession {
   int status_ = -1;
   int columns_;
   int rows_;
+  termios initialSettings_{};
   VTerm* vterm_ = nullptr;
   VTermScreen* screen_ = nullptr;
 };

@@ -1,0 +1,269 @@
+// The built game driven through a pseudo-terminal: what a player sees and
+// types, and the terminal handed back afterwards.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <stdlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "tests/e2e/pty_session.h"
+
+namespace ballotrek::e2e {
+namespace {
+
+using std::chrono::milliseconds;
+
+constexpr std::string_view kTakeOffPrompt = "Your takeoff  ";
+constexpr std::string_view kConcedeQuestion = "are you throwing in the towel ?  y or n  ";
+constexpr std::string_view kEscape = "\x1B";
+
+class GameE2eTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "ballotrek-e2e-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    directory_ = pattern;
+  }
+
+  void TearDown() override {
+    game_.reset();
+    std::filesystem::remove_all(directory_);
+  }
+
+  PtySession& Start(const PtyOptions& options = {}) {
+    game_ = std::make_unique<PtySession>(BALLOTREK_BINARY, directory_.string(), options);
+    EXPECT_TRUE(game_->started());
+    return *game_;
+  }
+
+  PtySession& StartAtTakeOff() {
+    PtySession& game = Start();
+    EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
+    return game;
+  }
+
+  ::testing::AssertionResult Shows(int column, int row, std::string_view text,
+                                   milliseconds timeout = kDefaultTimeout) {
+    if (game_->WaitForText(column, row, text, timeout)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "\"" << text << "\" is not at column " << column << ", row " << row << "\n"
+           << game_->Dump();
+  }
+
+  std::filesystem::path directory_;
+  std::unique_ptr<PtySession> game_;
+};
+
+// Bytes as they would be written in a string literal, for failure messages.
+std::string Visible(std::string_view bytes) {
+  std::string text;
+  for (unsigned char c : bytes) {
+    if (c >= 32 && c < 127) {
+      text += static_cast<char>(c);
+    } else {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+      text += escaped;
+    }
+  }
+  return text;
+}
+
+void ExpectSameSettings(const termios& before, const termios& after) {
+  EXPECT_EQ(before.c_iflag, after.c_iflag);
+  EXPECT_EQ(before.c_oflag, after.c_oflag);
+  EXPECT_EQ(before.c_cflag, after.c_cflag);
+  EXPECT_EQ(before.c_lflag, after.c_lflag);
+  for (int i = 0; i < NCCS; ++i) EXPECT_EQ(before.c_cc[i], after.c_cc[i]) << "c_cc[" << i << "]";
+  EXPECT_EQ(cfgetispeed(&before), cfgetispeed(&after));
+  EXPECT_EQ(cfgetospeed(&before), cfgetospeed(&after));
+}
+
+TEST_F(GameE2eTest, StartsAtTheTakeOffPromptWithTheCursorAfterIt) {
+  Start();
+  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
+  EXPECT_EQ(game_->CursorColumn(), 31) << game_->Dump();
+  EXPECT_EQ(game_->CursorRow(), 21) << game_->Dump();
+}
+
+TEST_F(GameE2eTest, ListsAndHelpReturnToTheTakeOffPrompt) {
+  PtySession& game = StartAtTakeOff();
+
+  game.Send("u");
+  EXPECT_TRUE(Shows(1, 1, "Here are the unclaimed states and their electoral votes:"));
+  EXPECT_TRUE(Shows(1, 22, "There are 51 unclaimed states worth 538 votes"));
+  ASSERT_TRUE(Shows(1, 24, "Press space bar when ready "));
+  game.Send(" ");
+  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
+
+  game.Send("b");
+  ASSERT_TRUE(Shows(1, 2, "Virginia  13"));
+  game.Send(" ");
+  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
+
+  game.Send("h");
+  EXPECT_TRUE(Shows(1, 2, "I will help you "));
+  ASSERT_TRUE(Shows(1, 24, "Press the letter of your choice "));
+  game.Send("n");
+  EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
+}
+
+// With no sound setting chosen yet, S only redraws the prompt where it was.
+TEST_F(GameE2eTest, SoundKeyLeavesTheScreenAsItWas) {
+  PtySession& game = StartAtTakeOff();
+  game.Settle();
+  const std::string before = game.ScreenText();
+
+  game.Send("s");
+  game.Send("S");
+  game.Settle(milliseconds(600));
+  EXPECT_TRUE(game.WaitForScreen(before)) << game.Dump();
+}
+
+TEST_F(GameE2eTest, ConcedingShowsTheResultAndEndsOnEscape) {
+  PtySession& game = StartAtTakeOff();
+
+  game.Send(kEscape);
+  ASSERT_TRUE(Shows(17, 21, kConcedeQuestion));
+  game.Send("y");
+  EXPECT_TRUE(Shows(23, 3, "You have conceded defeat !"));
+  EXPECT_TRUE(Shows(18, 11, "I win with 538 electoral votes, you lose with 0 electoral votes"));
+  ASSERT_TRUE(Shows(34, 22, "Press ESCAPE to exit ", milliseconds(8000)));
+
+  game.Send(kEscape);
+  EXPECT_EQ(game.WaitForExit(), 0) << game.Dump();
+  ExpectSameSettings(game.InitialSettings(), game.TerminalSettings());
+}
+
+TEST_F(GameE2eTest, EnterLaunchesTheJet) {
+  PtySession& game = StartAtTakeOff();
+  game.Send("\r");
+  EXPECT_TRUE(Shows(1, 3, "You have landed in ", milliseconds(8000)));
+}
+
+// Raw mode while playing (so that Control-C is a key), and the settings the
+// game found when it is gone, even when it was killed mid-game.
+TEST_F(GameE2eTest, TerminalIsRawWhilePlayingAndRestoredWhenKilled) {
+  PtySession& game = StartAtTakeOff();
+
+  const termios playing = game.TerminalSettings();
+  EXPECT_EQ(playing.c_lflag & (ISIG | ICANON | ECHO), 0u);
+  EXPECT_EQ(playing.c_iflag & (ICRNL | IXON), 0u);
+
+  kill(game.pid(), SIGTERM);
+  EXPECT_EQ(game.WaitForExit(), 128 + SIGTERM);
+  ExpectSameSettings(game.InitialSettings(), game.TerminalSettings());
+}
+
+TEST_F(GameE2eTest, ClosingTheTerminalEndsTheGame) {
+  PtySession& game = StartAtTakeOff();
+  game.HangUp();
+  EXPECT_EQ(game.WaitForExit(), 128 + SIGHUP);
+}
+
+// Under nohup the hang-up signal is ignored; the game must still notice that
+// its input is gone instead of waiting for keys that never come.
+TEST_F(GameE2eTest, LostInputEndsTheGameWhenHangUpsAreIgnored) {
+  Start({.ignoreHangUp = true});
+  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
+  game_->HangUp();
+  EXPECT_EQ(game_->WaitForExit(), 1);
+}
+
+// Waiting for a key or through a pause sleeps; it never spins.
+TEST_F(GameE2eTest, WaitingUsesNoProcessorTime) {
+  PtySession& game = StartAtTakeOff();
+  game.Settle();
+  const milliseconds atPrompt = game.ProcessorTime();
+  game.Settle(milliseconds(1000));
+  EXPECT_LT(game.ProcessorTime() - atPrompt, milliseconds(250));
+
+  game.Send("\r");  // the jet flies for a few seconds before it lands
+  game.Settle(milliseconds(300));
+  const milliseconds flying = game.ProcessorTime();
+  game.Settle(milliseconds(1000));
+  EXPECT_LT(game.ProcessorTime() - flying, milliseconds(250));
+}
+
+// Arrow, function and Alt keys arrive as escape sequences; none may be taken
+// for Escape (the concede question) or for the letters inside them (H, B and
+// U would open the help, the board and the list).
+TEST_F(GameE2eTest, SpecialKeysAreNeitherEscapeNorLetters) {
+  PtySession& game = StartAtTakeOff();
+  game.Settle();
+  const std::string before = game.ScreenText();
+
+  // A key taken wrongly leaves a screen that waits for an answer; a key
+  // taken rightly only redraws the prompt, after its pause.
+  for (std::string_view key : {"\x1B[A", "\x1BOA", "\x1B[H", "\x1BOH", "\x1B[1;5B", "\x1B[15~",
+                               "\x1BOP", "\x1Bu", "\x1BOu", "\xC3\xA9"}) {
+    game.Send(key);
+    game.Settle(milliseconds(300));
+    EXPECT_TRUE(game.WaitForScreen(before, milliseconds(2000)))
+        << "after the key " << Visible(key) << "\n"
+        << game.Dump();
+  }
+  game.Settle(milliseconds(500));
+  EXPECT_TRUE(game.WaitForScreen(before)) << game.Dump();
+
+  // A real Escape after all that is still Escape.
+  game.Send(kEscape);
+  ASSERT_TRUE(Shows(17, 21, kConcedeQuestion));
+  game.Send("n");
+  EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
+}
+
+TEST_F(GameE2eTest, ControlCOffersToConcede) {
+  PtySession& game = StartAtTakeOff();
+  game.Send("\x03");
+  ASSERT_TRUE(Shows(17, 21, kConcedeQuestion));
+  game.Send("n");
+  EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
+  EXPECT_EQ(game.WaitForExit(milliseconds(0)), -1) << "the game ended";
+}
+
+// A terminal too small for the board gets a request to enlarge it and keys
+// are ignored; the game comes back as it was once there is room.
+TEST_F(GameE2eTest, SmallTerminalWaitsUntilItIsLargeEnough) {
+  PtySession& game = StartAtTakeOff();
+  game.Settle();
+  const std::string before = game.ScreenText();
+
+  game.Resize(60, 20);
+  ASSERT_TRUE(Shows(1, 1, "Ballotrek needs a terminal of 80 columns by 25 rows."));
+  EXPECT_TRUE(Shows(1, 2, "This one has 60 columns and 20 rows."));
+  game.Send("u");
+  game.Settle();
+
+  game.Resize(80, 25);
+  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
+  game.Settle();
+  EXPECT_EQ(game.ScreenText(), before) << game.Dump();
+  game.Send("u");
+  EXPECT_TRUE(Shows(1, 1, "Here are the unclaimed states and their electoral votes:"));
+}
+
+TEST_F(GameE2eTest, LargerTerminalShowsTheGameAtTheTopLeft) {
+  Start({.columns = 100, .rows = 30});
+  EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
+}
+
+TEST_F(GameE2eTest, StartedSmallTheGameAppearsOnceEnlarged) {
+  PtySession& game = Start({.columns = 70});
+  ASSERT_TRUE(Shows(1, 2, "This one has 70 columns and 25 rows."));
+  game.Resize(80, 25);
+  EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
+}
+
+TEST_F(GameE2eTest, RefusesAStandardInputThatIsNotATerminal) {
+  const PlainRun run = RunWithoutTerminal(BALLOTREK_BINARY, directory_.string());
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find("standard input is not a terminal"), std::string::npos) << run.errors;
+  EXPECT_EQ(run.output, "");
+}
+
+}  // namespace
+}  // namespace ballotrek::e2e
