@@ -76,7 +76,7 @@ std::string ReadLine() {
       const int column = screen.column(), row = screen.row();
       screen.Write(" ");
       screen.MoveTo(column, row);
-    } else if (key >= 32 && key < 127) {
+    } else if (key >= 32 && key < 127 && line.size() < kLongestTypedLine) {
       line += static_cast<char>(key);
       screen.Write(std::string(1, static_cast<char>(key)));
     }

@@ -24,6 +24,9 @@ void ClearLine();    // 50 blanks from the cursor on
 void ClearScreen();  // every cell blank, cursor at column 1, row 1
 void Delay(int milliseconds);
 int ReadKey();
+// The longest line ReadLine takes; further keys are not taken.
+inline constexpr std::size_t kLongestTypedLine = 200;
+
 // A whole typed line, echoed as it is typed, without its end.
 std::string ReadLine();
 // The next blank-separated word, reading a new line when none is pending.

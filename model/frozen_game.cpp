@@ -1,14 +1,279 @@
 #include "model/frozen_game.h"
 
+#include <charconv>
+#include <cmath>
 #include <filesystem>
+#include <optional>
+#include <sstream>
 #include <system_error>
+#include <vector>
+
+#include "console/console.h"
+#include "console/file_store.h"
+#include "engine/engine.h"
+#include "model/game_state.h"
+#include "screens/credits.h"
 
 namespace ballotrek {
+namespace {
 
-// Freezing and resuming arrive with their own change; until then F at the
-// take-off prompt returns to the prompt and no frozen game is offered.
-void FreezeGame() {}
-void OfferResume() {}
+constexpr int kFillerLines = 50;
+constexpr int kFirstOwnerLine = 60;
+constexpr int kFirstReservedLine = 126;
+// A frozen game is a few kilobytes at most; anything far larger is not one.
+constexpr std::size_t kLargestFile = 64 * 1024;
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+  std::vector<std::string_view> lines;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.push_back(line);
+    if (end == std::string_view::npos) break;
+    text.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+std::string_view Trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Reads the lines of a frozen game, numbered from 1 as in the file, and
+// remembers the first thing wrong with them.
+class LineReader {
+ public:
+  explicit LineReader(std::vector<std::string_view> lines) : lines_(std::move(lines)) {}
+
+  bool ok() const { return problem_.empty(); }
+  const std::string& problem() const { return problem_; }
+
+  int Whole(int line, int lowest, int highest, const char* what) {
+    if (!ok()) return 0;
+    const std::string_view text = Trimmed(lines_[line - 1]);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+      Fail(line, "should hold a whole number");
+    } else if (value < lowest || value > highest) {
+      Fail(line, std::string("should hold ") + what);
+    }
+    return value;
+  }
+
+  float Money(int line) {
+    if (!ok()) return 0;
+    const std::string_view text = Trimmed(lines_[line - 1]);
+    float value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(value)) {
+      Fail(line, "should hold a sum of money");
+    }
+    return value;
+  }
+
+  std::string Name(int line) {
+    if (!ok()) return {};
+    const std::string_view text = lines_[line - 1];
+    if (text.size() > kLongestTypedLine) Fail(line, "holds a name that is far too long");
+    for (unsigned char c : text) {
+      if (c < 32 || c == 127) Fail(line, "holds a name with control characters in it");
+    }
+    return std::string(text);
+  }
+
+  void Fail(int line, const std::string& what) {
+    if (ok()) problem_ = "Line " + std::to_string(line) + " " + what + ".";
+  }
+  void Fail(const std::string& what) {
+    if (ok()) problem_ = what;
+  }
+
+ private:
+  std::vector<std::string_view> lines_;
+  std::string problem_;
+};
+
+int VotesOwnedBy(const FrozenGame& frozen, int side) {
+  int votes = 0;
+  for (int position = 0; position < kBoardSize; ++position) {
+    if (frozen.owner[position] == side) votes += BoardTable[position].electoralVotes;
+  }
+  return votes;
+}
+
+void Load(const FrozenGame& frozen) {
+  game.resumedGame = 1;
+  game.turnCount = frozen.turnCount;
+  game.player.votes = frozen.playerVotes;
+  game.computer.votes = frozen.computerVotes;
+  game.player.position = frozen.playerPosition;
+  game.computer.position = frozen.computerPosition;
+  game.player.money = frozen.playerMoney;
+  game.computer.money = frozen.computerMoney;
+  game.firstName = frozen.firstName;
+  game.partyName = frozen.partyName;
+  game.owner = frozen.owner;
+  game.reservedBlock = frozen.reservedBlock;
+}
+
+void ShowResumeReport() {
+  ClearScreen();
+  GotoXY(1, 3);
+  Write("Resuming  frozen game\n");
+  Print("You have ", game.player.votes, " electoral votes and ", game.player.money,
+        " million dollars in campaign funds\n");
+  Print("I have ", game.computer.votes, " electoral votes and ", game.computer.money,
+        " million dollars in campaign  funds\n");
+  Print("You are in ", BoardTable[game.player.position].name, " and I am in ",
+        BoardTable[game.computer.position].name, "\n");
+  Print("You and your ", game.partyName, " party can go first ", game.firstName, "\n");
+}
+
+// The damaged file stays where it is, for the player to look at or keep.
+void ReportDamagedFile(const std::string& problem) {
+  ClearScreen();
+  GotoXY(8, 10);
+  Print("The frozen game in ", kFrozenGameFile, " is damaged and cannot be resumed.");
+  GotoXY(8, 12);
+  Write(problem);
+  GotoXY(8, 14);
+  Print(kFrozenGameFile, " is left as it is; a new game begins instead.");
+  int key;
+  do {
+    GotoXY(8, 17);
+    ClearLine();
+    GotoXY(8, 17);
+    Delay(200);
+    Write("Press Enter to go on ");
+    key = ReadKey();
+    if (key == kKeyEscape) QuitAtStart();
+  } while (key != kKeyEnter);
+}
+
+void ShowTitleBlock() {
+  GotoXY(33, 7);
+  Write("BALLOTREK");
+  GotoXY(28, 9);
+  Write("Version 4.1 for Windows");
+  WriteMakerTitleLines();
+}
+
+}  // namespace
+
+std::string FrozenGameText() {
+  std::ostringstream out;
+  for (int line = 1; line <= kFillerLines; ++line) out << Rand() % 400 + 1 << kLineEnd;
+  out << game.turnCount << kLineEnd << game.player.votes << kLineEnd << game.computer.votes
+      << kLineEnd << game.player.position << kLineEnd << game.computer.position << kLineEnd
+      << game.player.money << kLineEnd << game.computer.money << kLineEnd << game.firstName
+      << kLineEnd << game.partyName << kLineEnd;
+  for (int code : game.owner) out << code << kLineEnd;
+  for (int value : game.reservedBlock) out << value << kLineEnd;
+  return out.str();
+}
+
+bool ParseFrozenGame(std::string_view text, FrozenGame& frozen, std::string& problem) {
+  std::vector<std::string_view> lines = SplitLines(text);
+  if (static_cast<int>(lines.size()) != kFrozenGameLines) {
+    problem = "It has " + std::to_string(lines.size()) + " lines instead of " +
+              std::to_string(kFrozenGameLines) + ".";
+    return false;
+  }
+  LineReader read(std::move(lines));
+  constexpr int kAny = std::numeric_limits<int>::max();
+  constexpr int kLeast = std::numeric_limits<int>::min();
+  for (int line = 1; line <= kFillerLines; ++line) read.Whole(line, kLeast, kAny, "");
+  frozen.turnCount = read.Whole(51, 0, kAny, "a count of flights that is not negative");
+  frozen.playerVotes = read.Whole(52, 0, TotalElectoralVotes, "electoral votes from 0 to 538");
+  frozen.computerVotes = read.Whole(53, 0, TotalElectoralVotes, "electoral votes from 0 to 538");
+  frozen.playerPosition = read.Whole(54, 0, kLastPosition, "a board position from 0 to 65");
+  frozen.computerPosition = read.Whole(55, 0, kLastPosition, "a board position from 0 to 65");
+  frozen.playerMoney = read.Money(56);
+  frozen.computerMoney = read.Money(57);
+  frozen.firstName = read.Name(58);
+  frozen.partyName = read.Name(59);
+  for (int position = 0; position < kBoardSize; ++position) {
+    const int line = kFirstOwnerLine + position;
+    if (BoardTable[position].electoralVotes > 0) {
+      frozen.owner[position] = read.Whole(line, 0, 2, "an owner code from 0 to 2 for a state");
+    } else {
+      frozen.owner[position] =
+          read.Whole(line, NotOwnable, NotOwnable, "the owner code 3 of a square nobody can own");
+    }
+  }
+  for (int slot = 0; slot < 30; ++slot) {
+    frozen.reservedBlock[slot] = read.Whole(kFirstReservedLine + slot, kLeast, kAny, "");
+  }
+  if (read.ok() && VotesOwnedBy(frozen, player) != frozen.playerVotes) {
+    read.Fail(52, "does not match the votes of the player's states");
+  }
+  if (read.ok() && VotesOwnedBy(frozen, computer) != frozen.computerVotes) {
+    read.Fail(53, "does not match the votes of the computer's states");
+  }
+  problem = read.problem();
+  return read.ok();
+}
+
+void FreezeGame() {
+  if (const auto failure = ReplaceFile(kFrozenGameFile, FrozenGameText())) {
+    // Nothing is lost: the game goes on at the same take-off prompt.
+    GotoXY(17, 18);
+    ClearLine();
+    GotoXY(17, 18);
+    Print("The game could not be saved in ", kFrozenGameFile, ":");
+    GotoXY(17, 19);
+    ClearLine();
+    GotoXY(17, 19);
+    Write(failure->substr(0, 60));
+    return;
+  }
+  ClearScreen();
+  GotoXY(16, 12);
+  Write("GAME HAS BEEN FROZEN!  COME BACK FOR CONCLUSION");
+  WriteMakersLines();
+  GotoXY(34, 21);
+  Write("Bye for now pal!");
+  Delay(3000);
+  GotoXY(34, 22);
+  Write("Press ESCAPE to exit ");
+  WaitForEscape();
+  if (SoundOn()) PlayClip("data\\exit.wav");
+  EndProcess(0);
+}
+
+void OfferResume() {
+  std::string text;
+  const ReadResult result = ReadSmallFile(kFrozenGameFile, kLargestFile, text);
+  if (result == ReadResult::Absent) return;
+
+  Delay(500);
+  ShowTitleBlock();
+  int key;
+  do {
+    GotoXY(23, 21);
+    Delay(500);
+    Write("Resume frozen game  or begin new game, R or B? ");
+    key = LowerKey(ReadKey());
+  } while (key != 'r' && key != 'b' && key != kKeyEscape);
+  if (key == kKeyEscape) QuitAtStart();
+  if (key == 'b') return;
+
+  FrozenGame frozen;
+  std::string problem;
+  if (result == ReadResult::TooLarge) {
+    problem = "It is far larger than a frozen game can be.";
+  } else if (ParseFrozenGame(text, frozen, problem)) {
+    Load(frozen);
+    ShowResumeReport();
+    return;
+  }
+  ReportDamagedFile(problem);
+}
 
 void DeleteFrozenGame() {
   std::error_code ignored;  // an absent file is no error, and nothing is reported
