@@ -6,7 +6,9 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <vector>
 
 #include "tests/e2e/pty_session.h"
 
@@ -16,7 +18,8 @@ namespace {
 using std::chrono::milliseconds;
 
 constexpr std::string_view kTakeOffPrompt = "Your takeoff  ";
-constexpr std::string_view kConcedeQuestion = "are you throwing in the towel ?  y or n  ";
+constexpr std::string_view kConcedeQuestion = "are you throwing in the towel Pat?  y or n  ";
+constexpr std::string_view kInstructionsQuestion = "Do you want instructions?  Y or N  ";
 constexpr std::string_view kEscape = "\x1B";
 
 class GameE2eTest : public ::testing::Test {
@@ -39,8 +42,20 @@ class GameE2eTest : public ::testing::Test {
     return *game_;
   }
 
-  PtySession& StartAtTakeOff() {
-    PtySession& game = Start();
+  // Through the start-up questions to the first take-off, as Pat of the
+  // Blue party, with sound off.
+  PtySession& StartAtTakeOff(const PtyOptions& options = {}) {
+    return AnswerStartUp(Start(options));
+  }
+  PtySession& AnswerStartUp(PtySession& game) {
+    EXPECT_TRUE(Shows(23, 21, kInstructionsQuestion));
+    game.Send("n");
+    EXPECT_TRUE(Shows(23, 21, "Do you want sound effects?  Y or N     "));
+    game.Send("n");
+    EXPECT_TRUE(Shows(10, 21, "What is your first name?  "));
+    game.Send("Pat\r");
+    EXPECT_TRUE(Shows(10, 21, "What is the name of your party?"));
+    game.Send("Blue\r");
     EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
     return game;
   }
@@ -82,9 +97,11 @@ void ExpectSameSettings(const termios& before, const termios& after) {
   EXPECT_EQ(cfgetospeed(&before), cfgetospeed(&after));
 }
 
-TEST_F(GameE2eTest, StartsAtTheTakeOffPromptWithTheCursorAfterIt) {
-  Start();
-  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
+TEST_F(GameE2eTest, StartsWithTheTitleAndReachesTheTakeOffPrompt) {
+  PtySession& game = Start();
+  EXPECT_TRUE(Shows(33, 7, "BALLOTREK"));
+  AnswerStartUp(game);
+  EXPECT_TRUE(Shows(1, 12, "You can go first Pat"));
   EXPECT_EQ(game_->CursorColumn(), 31) << game_->Dump();
   EXPECT_EQ(game_->CursorRow(), 21) << game_->Dump();
 }
@@ -111,16 +128,13 @@ TEST_F(GameE2eTest, ListsAndHelpReturnToTheTakeOffPrompt) {
   EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
 }
 
-// With no sound setting chosen yet, S only redraws the prompt where it was.
-TEST_F(GameE2eTest, SoundKeyLeavesTheScreenAsItWas) {
+TEST_F(GameE2eTest, SoundKeyTurnsSoundOnAndOff) {
   PtySession& game = StartAtTakeOff();
-  game.Settle();
-  const std::string before = game.ScreenText();
-
   game.Send("s");
+  EXPECT_TRUE(Shows(17, 20, "* Sound on * "));
   game.Send("S");
-  game.Settle(milliseconds(600));
-  EXPECT_TRUE(game.WaitForScreen(before)) << game.Dump();
+  EXPECT_TRUE(Shows(17, 20, "* Sound off *"));
+  EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
 }
 
 TEST_F(GameE2eTest, ConcedingShowsTheResultAndEndsOnEscape) {
@@ -129,7 +143,7 @@ TEST_F(GameE2eTest, ConcedingShowsTheResultAndEndsOnEscape) {
   game.Send(kEscape);
   ASSERT_TRUE(Shows(17, 21, kConcedeQuestion));
   game.Send("y");
-  EXPECT_TRUE(Shows(23, 3, "You have conceded defeat !"));
+  EXPECT_TRUE(Shows(23, 3, "You have conceded defeat Pat!"));
   EXPECT_TRUE(Shows(18, 11, "I win with 538 electoral votes, you lose with 0 electoral votes"));
   ASSERT_TRUE(Shows(34, 22, "Press ESCAPE to exit ", milliseconds(8000)));
 
@@ -167,8 +181,7 @@ TEST_F(GameE2eTest, ClosingTheTerminalEndsTheGame) {
 // Under nohup the hang-up signal is ignored; the game must still notice that
 // its input is gone instead of waiting for keys that never come.
 TEST_F(GameE2eTest, LostInputEndsTheGameWhenHangUpsAreIgnored) {
-  Start({.ignoreHangUp = true});
-  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
+  StartAtTakeOff({.ignoreHangUp = true});
   game_->HangUp();
   EXPECT_EQ(game_->WaitForExit(), 1);
 }
@@ -247,15 +260,53 @@ TEST_F(GameE2eTest, SmallTerminalWaitsUntilItIsLargeEnough) {
 }
 
 TEST_F(GameE2eTest, LargerTerminalShowsTheGameAtTheTopLeft) {
-  Start({.columns = 100, .rows = 30});
-  EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
+  StartAtTakeOff({.columns = 100, .rows = 30});
 }
 
 TEST_F(GameE2eTest, StartedSmallTheGameAppearsOnceEnlarged) {
   PtySession& game = Start({.columns = 70});
   ASSERT_TRUE(Shows(1, 2, "This one has 70 columns and 25 rows."));
   game.Resize(80, 25);
-  EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
+  EXPECT_TRUE(Shows(23, 21, kInstructionsQuestion));
+}
+
+TEST_F(GameE2eTest, EscapeAtTheFirstQuestionQuits) {
+  PtySession& game = Start();
+  ASSERT_TRUE(Shows(23, 21, kInstructionsQuestion));
+  game.Send(kEscape);
+  EXPECT_TRUE(Shows(16, 12, "Too bad, your campaign  never got off the ground!"));
+  ASSERT_TRUE(Shows(34, 22, "Press ESCAPE to exit "));
+  game.Send(kEscape);
+  EXPECT_EQ(game.WaitForExit(), 0);
+}
+
+// Freezing writes the whole game; the next start offers it back.
+TEST_F(GameE2eTest, FreezeThenResumeInTheRealProgram) {
+  PtySession& game = StartAtTakeOff();
+  game.Send("f");
+  ASSERT_TRUE(Shows(17, 19, "Want to freeze the game?  Y or N  "));
+  game.Send("y");
+  EXPECT_TRUE(Shows(16, 12, "GAME HAS BEEN FROZEN!  COME BACK FOR CONCLUSION"));
+  ASSERT_TRUE(Shows(34, 22, "Press ESCAPE to exit ", milliseconds(8000)));
+  game.Send(kEscape);
+  ASSERT_EQ(game.WaitForExit(), 0);
+
+  std::ifstream file(directory_ / "bkt.dat");
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(file, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 155u);
+  EXPECT_EQ(lines[57], "Pat");
+  EXPECT_EQ(lines[58], "Blue");
+
+  PtySession& again = Start();
+  ASSERT_TRUE(Shows(23, 21, "Resume frozen game  or begin new game, R or B? "));
+  again.Send("r");
+  EXPECT_TRUE(Shows(1, 3, "Resuming  frozen game"));
+  EXPECT_TRUE(Shows(1, 7, "You and your Blue party can go first Pat"));
+  again.Send("nn");
+  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
+  again.Send("h");
+  EXPECT_TRUE(Shows(1, 2, "I will help you Pat"));
 }
 
 TEST_F(GameE2eTest, RefusesAStandardInputThatIsNotATerminal) {
