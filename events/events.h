@@ -9,7 +9,10 @@ void PlayerLandsOnState(int position, float price);
 void ComputerLandsOnState(int position, float price);
 void ThinkAloud();
 
-// Owned states and challenges.
+// Owned states and challenges. The player is offered a challenge on a
+// computer state; the computer decides on a player state by its rules.
+void OfferChallenge(int position, float price);
+void DecideChallenge(int position, float price);
 void RemarkAlreadyOwned();
 void RemarkOnComputerState();
 void RemarkOnPlayerState();

@@ -7,6 +7,24 @@
 
 namespace ballotrek::testing {
 
+::testing::AssertionResult VotesMatchOwners() {
+  int votes[3] = {0, 0, 0};
+  for (int position = 0; position < kBoardSize; ++position) {
+    const int owner = game.owner[position];
+    const bool ownable = BoardTable[position].electoralVotes > 0;
+    if (ownable ? (owner < 0 || owner > 2) : owner != NotOwnable) {
+      return ::testing::AssertionFailure() << "position " << position << " has owner " << owner;
+    }
+    if (ownable) votes[owner] += BoardTable[position].electoralVotes;
+  }
+  if (votes[player] != game.player.votes || votes[computer] != game.computer.votes) {
+    return ::testing::AssertionFailure()
+           << "votes " << game.player.votes << "/" << game.computer.votes << " but states hold "
+           << votes[player] << "/" << votes[computer];
+  }
+  return ::testing::AssertionSuccess();
+}
+
 void GameTest::SetUp() {
   static std::atomic<int> counter{0};
   ResetGameState();

@@ -13,6 +13,10 @@
 
 namespace ballotrek::testing {
 
+// Each side's votes equal the votes of the states it owns, and the squares
+// nobody can own are still coded so.
+::testing::AssertionResult VotesMatchOwners();
+
 class GameTest : public ::testing::Test {
  protected:
   void SetUp() override;
