@@ -17,16 +17,23 @@ void RemarkAlreadyOwned();
 void RemarkOnComputerState();
 void RemarkOnPlayerState();
 
-// Evening news.
+// Evening news, and the computer's remarks on a story.
 void RunEveningNews();
+void ReactToPlayerGain();
+void ReactToComputerGain();
+void ReactToPlayerLoss();
+void ReactToComputerLoss();
 void LoseStateOnNews();
 
 // State transfers.
 void TransferStateToOpponent();
 void GainUnclaimedStates(int count);
 
-// Smoke filled room.
+// Smoke filled room. OfferStateForRelease asks the player and returns the
+// answer, 'y' or 'n'.
 void RunSmokeRoomTurn();
+int OfferStateForRelease();
+void ShowRoomScene();
 void SendIntruderToRoom(int position);
 
 // Hazard squares and rest days.
