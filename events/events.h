@@ -44,6 +44,8 @@ void TakeRestDay();
 void PressConferenceQuiz();
 void AirportQuizByYear();
 void AirportQuizByInauguration();
+// Whether the airport quiz by year can ask the year.
+bool IsAskableYear(int year);
 void ShowTrivia();
 void PlayVoiceClip();
 
