@@ -33,32 +33,35 @@ TEST_F(LandingTest, AStateNotYetOwnedByTheMoverGivesItsVotesAndPriceText) {
     ClearScreen();
     game.owner[c.position] = c.owner;
     game.currentSide = c.side;
-    DispatchLanding(c.position);
+    RunUntilIdle([&] { DispatchLanding(c.position); });
     EXPECT_EQ(RowText(4), c.secondLine);
   }
   EXPECT_EQ(RowText(3), FirstLine("Florida, The Sunshine State"));
 }
 
-TEST_F(LandingTest, TheMoversOwnStateGetsOnlyItsFirstLine) {
+TEST_F(LandingTest, TheMoversOwnStateGetsItsFirstLineAndARemark) {
   for (int side : {player, computer}) {
     ClearScreen();
     game.owner[65] = side;
     game.currentSide = side;
+    console.Force({1});
     DispatchLanding(65);
     EXPECT_EQ(RowText(3), FirstLine("Washington DC, The Nation's Capital"));
-    EXPECT_EQ(RowText(4), "");
+    EXPECT_EQ(RowText(4), side == player ? "You already have it" : "I snapped it up earlier");
+    EXPECT_EQ(RowText(5), "");
+    EXPECT_EQ(CandidateOf(side).money, 100.0f);
   }
 }
 
 TEST_F(LandingTest, EveningNewsLeadInDiffersBySide) {
   game.currentSide = player;
-  DispatchLanding(5);
+  RunUntilIdle([] { DispatchLanding(5); });
   EXPECT_EQ(RowText(3), FirstLine("the evening news!"));
   EXPECT_EQ(TextAt(1, 4, 25), "The story says that you  ");
 
   ClearScreen();
   game.currentSide = computer;
-  DispatchLanding(64);
+  RunUntilIdle([] { DispatchLanding(64); });
   EXPECT_EQ(TextAt(1, 4, 25), "  The story says that I  ");
 }
 
@@ -94,14 +97,14 @@ TEST_F(LandingTest, TheSmokeFilledRoomChargesAMillionOnEntry) {
 
 TEST_F(LandingTest, PressConferenceIntroducesTheQuestionForEachSide) {
   game.currentSide = player;
-  DispatchLanding(47);
+  RunUntilIdle([] { DispatchLanding(47); });
   EXPECT_EQ(RowText(3), FirstLine("a press conference"));
   EXPECT_EQ(RowText(4), "A wise guy reporter is asking you a question");
   EXPECT_EQ(RowText(5), "You had better get the answer right - a state is at risk");
 
   ClearScreen();
   game.currentSide = computer;
-  DispatchLanding(47);
+  RunUntilIdle([] { DispatchLanding(47); });
   EXPECT_EQ(RowText(4), "There is a pain in the neck newscaster questioning me");
   EXPECT_EQ(RowText(5), "I have to try to get the answer right - a state is at risk");
 }
@@ -122,7 +125,7 @@ TEST_F(LandingTest, EveryPositionNarratesWithTheBoardsVotesAndPrice) {
     for (int position = 1; position <= kLastPosition; ++position) {
       const BoardPosition& square = BoardTable[position];
       ClearScreen();
-      DispatchLanding(position);
+      RunUntilIdle([&] { DispatchLanding(position); });
       const std::string first = RowText(3), second = RowText(4);
       EXPECT_GT(first.size(), 20u) << square.name;
       if (square.electoralVotes == 0) continue;

@@ -16,23 +16,26 @@ using TurnLoopTest = GameTest;
 TEST_F(TurnLoopTest, PlayerFliesFirstFromTheStartThenTheComputerIsLaunched) {
   game.computer = {96.5f, 20, 0, false};
   console.Type("\r");
-  console.Force({6});
+  console.Force({9});
   RunUntilIdle(TurnLoop);
-  EXPECT_EQ(game.player.position, 7);
+  EXPECT_EQ(game.player.position, 10);
   EXPECT_EQ(game.turnCount, 1);
-  EXPECT_EQ(RowText(3), "You have landed in New York, The Empire State");
-  EXPECT_TRUE(ShowsAt(17, 20, "You have 0 votes and 100 million dollars"));
+  EXPECT_EQ(RowText(3), "You have landed in the Atlantic Ocean, splish splash splosh!");
+  EXPECT_TRUE(ShowsAt(17, 20, "You now have 0 votes and 95 million dollars"));
   EXPECT_TRUE(ShowsAt(17, 21, "Please launch  me "));
-  EXPECT_EQ(console.millisecondsWaited(), 200 + 200 + 2000 + 500 + 200);
+  // Prompt, status line, flight, landing, standing line, the next prompt.
+  EXPECT_EQ(console.millisecondsWaited(), 200 + 200 + 2000 + 500 + 1000 + 200);
 
   ResetGameState();
-  game.computer = {96.5f, 20, 0, false};
+  game.computer = {96.5f, 20, 1, false};
+  game.player.position = 9;
+  game.owner[11] = computer;
   console.Type("\r\r");
-  console.Force({0, 4});
+  console.Force({0, 9, 0});  // the player to the Atlantic, the computer home
   RunUntilIdle(TurnLoop);
-  EXPECT_EQ(game.computer.position, 5);
+  EXPECT_EQ(game.computer.position, 11);
   EXPECT_EQ(game.turnCount, 1) << "only the player's take-offs are counted";
-  EXPECT_EQ(RowText(3), "  I have landed in the evening news!");
+  EXPECT_EQ(RowText(3), "  I have landed in Massachusetts, The Bay State");
   EXPECT_TRUE(ShowsAt(17, 20, "I have 20 votes and 96.5 million dollars"));
   EXPECT_TRUE(ShowsAt(17, 21, "Your takeoff  "));
 }
@@ -76,6 +79,7 @@ TEST_F(TurnLoopTest, CongressionalVoteAndComputerShowSendTheMoverToVirginia) {
 
   ResetGameState();
   game.turnCount = 3;
+  game.player.position = 7;  // flies 3 to the Atlantic
   game.computer.position = 20;
   console.Type("\r\r");
   console.Force({2, 4, 0, 1});  // player 3, computer 5, no rest day, the show
@@ -90,15 +94,16 @@ TEST_F(TurnLoopTest, LandingWhereTheOtherCandidateStandsSendsAStateIntruderToThe
   console.Type("\r");
   console.Force({7});
   RunUntilIdle(TurnLoop);
-  EXPECT_EQ(RowText(3), "You have landed in") << "Connecticut is not narrated";
+  EXPECT_EQ(RowText(3), "You have landed in Connecticut") << "only the board name";
   EXPECT_EQ(game.player.position, SmokeRoomPosition);
   EXPECT_TRUE(game.player.inSmokeRoom);
 
   ResetGameState();
+  game.owner[1] = player;
   console.Type("\r\r");
-  console.Force({0, 0});
+  console.Force({0, 0, 0});
   RunUntilIdle(TurnLoop);
-  EXPECT_EQ(RowText(3), "  I have landed in");
+  EXPECT_EQ(RowText(3), "  I have landed in Virginia");
   EXPECT_EQ(game.computer.position, SmokeRoomPosition);
   EXPECT_TRUE(game.computer.inSmokeRoom);
 
@@ -154,8 +159,10 @@ TEST_F(TurnLoopTest, EndOfTurnCheckEndsTheGameWithTheRightOutcome) {
     game.firstName = "Ann";
     game.player = {c.playerMoney, c.playerVotes, 0, false};
     game.computer = {c.computerMoney, c.computerVotes, c.computerFrom, false};
+    game.owner[1] = player;  // both land on their own states: only a remark
+    game.owner[11] = computer;
     fresh.Type("\r\r");
-    fresh.Force({0, 0});
+    fresh.Force({0, 0, 0, 0});  // each side: a distance of 1, then its remark
     RunUntilIdle(TurnLoop);
     EXPECT_TRUE(ShowsAt(c.column, c.row, c.outcome)) << c.outcome << "\n" << ScreenDump();
   }
