@@ -2,8 +2,11 @@
 // file plays nothing rather than the system's default sound.
 #include "console/win32_sound.h"
 
-#include <mmsystem.h>
+// mmsystem.h needs the types windows.h declares, so the order stays.
+// clang-format off
 #include <windows.h>
+#include <mmsystem.h>
+// clang-format on
 
 #include <string>
 
