@@ -15,4 +15,7 @@ Terminal* StartPlatformTerminal();
 // from a signal handler's last moments.
 void RestorePlatformTerminal();
 
+// The sound player of this platform; silent where there is none.
+SoundPlayer& PlatformSound();
+
 }  // namespace ballotrek

@@ -11,9 +11,8 @@ int main() {
 
   static SteadyClock clock;
   static SeededRandom random(static_cast<unsigned>(std::time(nullptr)));
-  static SilentSound sound;
   static ExitProcess process;
-  InstallBackends({terminal, &clock, &random, &sound, &process});
+  InstallBackends({terminal, &clock, &random, &PlatformSound(), &process});
 
   RunGame();  // ends the process from inside the game
 }

@@ -1,0 +1,23 @@
+// Sound on Linux: clips decoded with libsndfile and played through ALSA's
+// default device, each to its end before the game goes on.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "console/seams.h"
+
+namespace ballotrek {
+
+// The clip names use the backslash as folder separator; here it is '/'.
+std::string ClipFilePath(std::string_view path);
+
+class AlsaSound : public SoundPlayer {
+ public:
+  // Silences ALSA's own diagnostics, so that nothing it says ever reaches
+  // the game screen. Touches no device: that waits for the first clip.
+  AlsaSound();
+  void Play(std::string_view path) override;
+};
+
+}  // namespace ballotrek
