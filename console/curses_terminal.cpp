@@ -18,7 +18,7 @@
 #include <cstring>
 
 #include "console/console.h"
-#include "console/curses_keys.h"
+#include "console/keys.h"
 #include "console/platform.h"
 #include "console/screen.h"
 

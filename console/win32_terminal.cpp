@@ -17,7 +17,7 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/curses_keys.h"
+#include "console/keys.h"
 #include "console/platform.h"
 #include "console/screen.h"
 

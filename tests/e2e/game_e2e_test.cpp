@@ -309,6 +309,43 @@ TEST_F(GameE2eTest, FreezeThenResumeInTheRealProgram) {
   EXPECT_TRUE(Shows(1, 2, "I will help you Pat"));
 }
 
+#ifdef BALLOTREK_DATA_DIR
+// With sound on, the game's clips play through the sound device (here ALSA
+// writing into a file) to their end, and nothing from the audio layer ever
+// reaches the screen.
+TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
+  std::filesystem::copy(BALLOTREK_DATA_DIR, directory_ / "data");
+  const std::filesystem::path sink = directory_ / "played.raw";
+  const std::filesystem::path config = directory_ / "asound.conf";
+  std::ofstream(config) << "pcm.!default { type file; slave.pcm { type null }; file \""
+                        << sink.string() << "\"; format \"raw\" }\n";
+  PtySession& game = Start({.environment = {"ALSA_CONFIG_PATH=" + config.string()}});
+  ASSERT_TRUE(Shows(23, 21, kInstructionsQuestion));
+  game.Send("ny");
+  ASSERT_TRUE(Shows(10, 21, "What is your first name?  ", milliseconds(30000)));
+  const auto anthem = std::filesystem::file_size(sink);
+  game.Send("Pat\rBlue\r");
+  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
+  game.Send("\r");
+  ASSERT_TRUE(Shows(1, 3, "You have landed in ", milliseconds(30000)));
+  game.Settle();
+  // Each clip starts the file afresh: it holds the samples of the last one,
+  // all of them (a WAV file's header is 44 bytes).
+  const auto samples = [&](const char* clip) {
+    return std::filesystem::file_size(directory_ / "data" / clip) - 44;
+  };
+  EXPECT_EQ(anthem, samples("anth.wav"));
+  // The take-off clip, or the landing clip after it (New York, the Atlantic).
+  const auto last = std::filesystem::file_size(sink);
+  EXPECT_TRUE(last == samples("plwh.wav") || last == samples("bist.wav") ||
+              last == samples("ocea.wav"))
+      << last;
+  EXPECT_EQ(game.RowText(1), "") << game.Dump();
+  EXPECT_EQ(game.RowText(2), "") << game.Dump();
+  EXPECT_TRUE(game.TextAt(1, 3, 19) == "You have landed in ") << game.Dump();
+}
+#endif
+
 TEST_F(GameE2eTest, RefusesAStandardInputThatIsNotATerminal) {
   const PlainRun run = RunWithoutTerminal(BALLOTREK_BINARY, directory_.string());
   EXPECT_EQ(run.status, 1);

@@ -35,7 +35,7 @@ milliseconds Remaining(Deadline deadline) {
 
 // The caller's environment with the terminal and locale settings replaced, so
 // that every run sees the same terminal whatever the test was started from.
-std::vector<std::string> ChildEnvironment() {
+std::vector<std::string> ChildEnvironment(const std::vector<std::string>& extra = {}) {
   std::vector<std::string> entries;
   for (char** entry = environ; *entry != nullptr; ++entry) {
     const std::string_view text(*entry);
@@ -49,6 +49,7 @@ std::vector<std::string> ChildEnvironment() {
   entries.emplace_back("TERM=xterm-256color");
   entries.emplace_back("LANG=C.UTF-8");
   entries.emplace_back("LC_ALL=C.UTF-8");
+  entries.insert(entries.end(), extra.begin(), extra.end());
   return entries;
 }
 
@@ -121,7 +122,7 @@ PtySession::PtySession(const std::string& binary, const std::string& workingDire
 
   // Everything the child needs is built before the fork.
   std::vector<std::string> arguments{binary};
-  std::vector<std::string> environment = ChildEnvironment();
+  std::vector<std::string> environment = ChildEnvironment(options.environment);
   std::vector<char*> argv = Pointers(arguments);
   std::vector<char*> envp = Pointers(environment);
   const int slave = slave_;

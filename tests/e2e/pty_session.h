@@ -9,6 +9,7 @@
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct VTerm;
 struct VTermScreen;
@@ -20,7 +21,8 @@ inline constexpr std::chrono::milliseconds kDefaultTimeout{5000};
 struct PtyOptions {
   int columns = 80;
   int rows = 25;
-  bool ignoreHangUp = false;  // as under nohup
+  bool ignoreHangUp = false;             // as under nohup
+  std::vector<std::string> environment = {};  // more "NAME=value" settings
 };
 
 class PtySession {

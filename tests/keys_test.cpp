@@ -1,4 +1,4 @@
-#include "console/curses_keys.h"
+#include "console/keys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
-// Turns the bytes a terminal sends into the game's key codes. Kept apart from
-// curses so that the decoding can be checked without a terminal.
+// Turns what a terminal sends into the game's key codes. Shared by the
+// terminal backends, and kept apart from them so that the decoding can be
+// checked without a terminal.
 #pragma once
 
 #include "console/console.h"
