@@ -5,6 +5,9 @@
 #include <atomic>
 #include <string>
 
+#include "console/console.h"
+#include "events/events.h"
+
 namespace ballotrek::testing {
 
 ::testing::AssertionResult VotesMatchOwners() {
@@ -23,6 +26,19 @@ namespace ballotrek::testing {
            << votes[player] << "/" << votes[computer];
   }
   return ::testing::AssertionSuccess();
+}
+
+void Give(int position, int side) {
+  game.owner[position] = side;
+  CandidateOf(side).votes += BoardTable[position].electoralVotes;
+}
+
+void Land(int side, int position) {
+  ClearScreen();
+  GotoXY(1, 5);
+  game.currentSide = side;
+  const float price = BoardTable[position].price;
+  side == player ? PlayerLandsOnState(position, price) : ComputerLandsOnState(position, price);
 }
 
 void GameTest::SetUp() {

@@ -17,6 +17,11 @@ namespace ballotrek::testing {
 // nobody can own are still coded so.
 ::testing::AssertionResult VotesMatchOwners();
 
+// Gives a state to a side, votes and all.
+void Give(int position, int side);
+// Lands a side on a state at its price, narrating from row 5 of a clear screen.
+void Land(int side, int position);
+
 class GameTest : public ::testing::Test {
  protected:
   void SetUp() override;
