@@ -4,10 +4,10 @@
 #include <signal.h>
 #include <stdlib.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "tests/e2e/pty_session.h"
@@ -20,6 +20,7 @@ using std::chrono::milliseconds;
 constexpr std::string_view kTakeOffPrompt = "Your takeoff  ";
 constexpr std::string_view kConcedeQuestion = "are you throwing in the towel Pat?  y or n  ";
 constexpr std::string_view kInstructionsQuestion = "Do you want instructions?  Y or N  ";
+constexpr std::string_view kExitPrompt = "Press ESCAPE to exit ";
 constexpr std::string_view kEscape = "\x1B";
 
 class GameE2eTest : public ::testing::Test {
@@ -38,16 +39,13 @@ class GameE2eTest : public ::testing::Test {
 
   PtySession& Start(const PtyOptions& options = {}) {
     game_ = std::make_unique<PtySession>(BALLOTREK_BINARY, directory_.string(), options);
-    EXPECT_TRUE(game_->started());
     return *game_;
   }
 
   // Through the start-up questions to the first take-off, as Pat of the
   // Blue party, with sound off.
   PtySession& StartAtTakeOff(const PtyOptions& options = {}) {
-    return AnswerStartUp(Start(options));
-  }
-  PtySession& AnswerStartUp(PtySession& game) {
+    PtySession& game = Start(options);
     EXPECT_TRUE(Shows(23, 21, kInstructionsQuestion));
     game.Send("n");
     EXPECT_TRUE(Shows(23, 21, "Do you want sound effects?  Y or N     "));
@@ -65,48 +63,20 @@ class GameE2eTest : public ::testing::Test {
     if (game_->WaitForText(column, row, text, timeout)) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()
            << "\"" << text << "\" is not at column " << column << ", row " << row << "\n"
-           << game_->Dump();
+           << game_->ScreenText(true);
   }
 
   std::filesystem::path directory_;
   std::unique_ptr<PtySession> game_;
 };
 
-// Bytes as they would be written in a string literal, for failure messages.
-std::string Visible(std::string_view bytes) {
-  std::string text;
-  for (unsigned char c : bytes) {
-    if (c >= 32 && c < 127) {
-      text += static_cast<char>(c);
-    } else {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
-      text += escaped;
-    }
-  }
-  return text;
+// The parts of the terminal's settings that a program may change.
+auto Settings(const termios& t) {
+  return std::tuple(t.c_iflag, t.c_oflag, t.c_cflag, t.c_lflag,
+                    std::vector<cc_t>(t.c_cc, t.c_cc + NCCS), cfgetospeed(&t));
 }
 
-void ExpectSameSettings(const termios& before, const termios& after) {
-  EXPECT_EQ(before.c_iflag, after.c_iflag);
-  EXPECT_EQ(before.c_oflag, after.c_oflag);
-  EXPECT_EQ(before.c_cflag, after.c_cflag);
-  EXPECT_EQ(before.c_lflag, after.c_lflag);
-  for (int i = 0; i < NCCS; ++i) EXPECT_EQ(before.c_cc[i], after.c_cc[i]) << "c_cc[" << i << "]";
-  EXPECT_EQ(cfgetispeed(&before), cfgetispeed(&after));
-  EXPECT_EQ(cfgetospeed(&before), cfgetospeed(&after));
-}
-
-TEST_F(GameE2eTest, StartsWithTheTitleAndReachesTheTakeOffPrompt) {
-  PtySession& game = Start();
-  EXPECT_TRUE(Shows(33, 7, "BALLOTREK"));
-  AnswerStartUp(game);
-  EXPECT_TRUE(Shows(1, 12, "You can go first Pat"));
-  EXPECT_EQ(game_->CursorColumn(), 31) << game_->Dump();
-  EXPECT_EQ(game_->CursorRow(), 21) << game_->Dump();
-}
-
-TEST_F(GameE2eTest, ListsAndHelpReturnToTheTakeOffPrompt) {
+TEST_F(GameE2eTest, TakeOffKeysShowListsHelpAndSound) {
   PtySession& game = StartAtTakeOff();
 
   game.Send("u");
@@ -125,11 +95,8 @@ TEST_F(GameE2eTest, ListsAndHelpReturnToTheTakeOffPrompt) {
   EXPECT_TRUE(Shows(1, 2, "I will help you "));
   ASSERT_TRUE(Shows(1, 24, "Press the letter of your choice "));
   game.Send("n");
-  EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
-}
+  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
 
-TEST_F(GameE2eTest, SoundKeyTurnsSoundOnAndOff) {
-  PtySession& game = StartAtTakeOff();
   game.Send("s");
   EXPECT_TRUE(Shows(17, 20, "* Sound on * "));
   game.Send("S");
@@ -145,17 +112,11 @@ TEST_F(GameE2eTest, ConcedingShowsTheResultAndEndsOnEscape) {
   game.Send("y");
   EXPECT_TRUE(Shows(23, 3, "You have conceded defeat Pat!"));
   EXPECT_TRUE(Shows(18, 11, "I win with 538 electoral votes, you lose with 0 electoral votes"));
-  ASSERT_TRUE(Shows(34, 22, "Press ESCAPE to exit ", milliseconds(8000)));
+  ASSERT_TRUE(Shows(34, 22, kExitPrompt, milliseconds(8000)));
 
   game.Send(kEscape);
-  EXPECT_EQ(game.WaitForExit(), 0) << game.Dump();
-  ExpectSameSettings(game.InitialSettings(), game.TerminalSettings());
-}
-
-TEST_F(GameE2eTest, EnterLaunchesTheJet) {
-  PtySession& game = StartAtTakeOff();
-  game.Send("\r");
-  EXPECT_TRUE(Shows(1, 3, "You have landed in ", milliseconds(8000)));
+  EXPECT_EQ(game.WaitForExit(), 0) << game.ScreenText(true);
+  EXPECT_EQ(Settings(game.InitialSettings()), Settings(game.TerminalSettings()));
 }
 
 // Raw mode while playing (so that Control-C is a key), and the settings the
@@ -169,13 +130,7 @@ TEST_F(GameE2eTest, TerminalIsRawWhilePlayingAndRestoredWhenKilled) {
 
   kill(game.pid(), SIGTERM);
   EXPECT_EQ(game.WaitForExit(), 128 + SIGTERM);
-  ExpectSameSettings(game.InitialSettings(), game.TerminalSettings());
-}
-
-TEST_F(GameE2eTest, ClosingTheTerminalEndsTheGame) {
-  PtySession& game = StartAtTakeOff();
-  game.HangUp();
-  EXPECT_EQ(game.WaitForExit(), 128 + SIGHUP);
+  EXPECT_EQ(Settings(game.InitialSettings()), Settings(game.TerminalSettings()));
 }
 
 // Under nohup the hang-up signal is ignored; the game must still notice that
@@ -199,85 +154,48 @@ TEST_F(GameE2eTest, WaitingUsesNoProcessorTime) {
   const milliseconds flying = game.ProcessorTime();
   game.Settle(milliseconds(1000));
   EXPECT_LT(game.ProcessorTime() - flying, milliseconds(250));
+  EXPECT_TRUE(Shows(1, 3, "You have landed in ", milliseconds(8000)));
 }
 
 // Arrow, function and Alt keys arrive as escape sequences; none may be taken
 // for Escape (the concede question) or for the letters inside them (H, B and
-// U would open the help, the board and the list).
-TEST_F(GameE2eTest, SpecialKeysAreNeitherEscapeNorLetters) {
+// U would open the help, the board and the list). A terminal too small for
+// the board gets a request to enlarge it and keys are ignored. Either way the
+// game stays as it was and still takes Escape and Control-C.
+TEST_F(GameE2eTest, SpecialKeysAndASmallTerminalLeaveTheGameAsItWas) {
   PtySession& game = StartAtTakeOff();
   game.Settle();
   const std::string before = game.ScreenText();
+  const auto unchanged = [&] { return game.ScreenText() == before; };
 
   // A key taken wrongly leaves a screen that waits for an answer; a key
   // taken rightly only redraws the prompt, after its pause.
   for (std::string_view key : {"\x1B[A", "\x1BOA", "\x1B[H", "\x1BOH", "\x1B[1;5B", "\x1B[15~",
                                "\x1BOP", "\x1Bu", "\x1BOu", "\xC3\xA9"}) {
     game.Send(key);
-    game.Settle(milliseconds(300));
-    EXPECT_TRUE(game.WaitForScreen(before, milliseconds(2000)))
-        << "after the key " << Visible(key) << "\n"
-        << game.Dump();
+    game.Settle();
+    EXPECT_TRUE(game.WaitUntil(unchanged, milliseconds(2000)))
+        << "after the key " << ::testing::PrintToString(std::string(key)) << "\n"
+        << game.ScreenText(true);
   }
-  game.Settle(milliseconds(500));
-  EXPECT_TRUE(game.WaitForScreen(before)) << game.Dump();
-
-  // A real Escape after all that is still Escape.
-  game.Send(kEscape);
-  ASSERT_TRUE(Shows(17, 21, kConcedeQuestion));
-  game.Send("n");
-  EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
-}
-
-TEST_F(GameE2eTest, ControlCOffersToConcede) {
-  PtySession& game = StartAtTakeOff();
-  game.Send("\x03");
-  ASSERT_TRUE(Shows(17, 21, kConcedeQuestion));
-  game.Send("n");
-  EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
-  EXPECT_EQ(game.WaitForExit(milliseconds(0)), -1) << "the game ended";
-}
-
-// A terminal too small for the board gets a request to enlarge it and keys
-// are ignored; the game comes back as it was once there is room.
-TEST_F(GameE2eTest, SmallTerminalWaitsUntilItIsLargeEnough) {
-  PtySession& game = StartAtTakeOff();
-  game.Settle();
-  const std::string before = game.ScreenText();
 
   game.Resize(60, 20);
   ASSERT_TRUE(Shows(1, 1, "Ballotrek needs a terminal of 80 columns by 25 rows."));
   EXPECT_TRUE(Shows(1, 2, "This one has 60 columns and 20 rows."));
   game.Send("u");
   game.Settle();
-
   game.Resize(80, 25);
   ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
-  game.Settle();
-  EXPECT_EQ(game.ScreenText(), before) << game.Dump();
-  game.Send("u");
-  EXPECT_TRUE(Shows(1, 1, "Here are the unclaimed states and their electoral votes:"));
-}
+  game.Settle(milliseconds(500));
+  EXPECT_TRUE(game.WaitUntil(unchanged)) << game.ScreenText(true);
 
-TEST_F(GameE2eTest, LargerTerminalShowsTheGameAtTheTopLeft) {
-  StartAtTakeOff({.columns = 100, .rows = 30});
-}
-
-TEST_F(GameE2eTest, StartedSmallTheGameAppearsOnceEnlarged) {
-  PtySession& game = Start({.columns = 70});
-  ASSERT_TRUE(Shows(1, 2, "This one has 70 columns and 25 rows."));
-  game.Resize(80, 25);
-  EXPECT_TRUE(Shows(23, 21, kInstructionsQuestion));
-}
-
-TEST_F(GameE2eTest, EscapeAtTheFirstQuestionQuits) {
-  PtySession& game = Start();
-  ASSERT_TRUE(Shows(23, 21, kInstructionsQuestion));
-  game.Send(kEscape);
-  EXPECT_TRUE(Shows(16, 12, "Too bad, your campaign  never got off the ground!"));
-  ASSERT_TRUE(Shows(34, 22, "Press ESCAPE to exit "));
-  game.Send(kEscape);
-  EXPECT_EQ(game.WaitForExit(), 0);
+  for (std::string_view key : {kEscape, std::string_view("\x03")}) {
+    game.Send(key);
+    ASSERT_TRUE(Shows(17, 21, kConcedeQuestion));
+    game.Send("n");
+    ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
+  }
+  EXPECT_EQ(game.WaitForExit(milliseconds(0)), -1) << "the game ended";
 }
 
 // Freezing writes the whole game; the next start offers it back.
@@ -287,7 +205,7 @@ TEST_F(GameE2eTest, FreezeThenResumeInTheRealProgram) {
   ASSERT_TRUE(Shows(17, 19, "Want to freeze the game?  Y or N  "));
   game.Send("y");
   EXPECT_TRUE(Shows(16, 12, "GAME HAS BEEN FROZEN!  COME BACK FOR CONCLUSION"));
-  ASSERT_TRUE(Shows(34, 22, "Press ESCAPE to exit ", milliseconds(8000)));
+  ASSERT_TRUE(Shows(34, 22, kExitPrompt, milliseconds(8000)));
   game.Send(kEscape);
   ASSERT_EQ(game.WaitForExit(), 0);
 
@@ -340,17 +258,16 @@ TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
   EXPECT_TRUE(last == samples("plwh.wav") || last == samples("bist.wav") ||
               last == samples("ocea.wav"))
       << last;
-  EXPECT_EQ(game.RowText(1), "") << game.Dump();
-  EXPECT_EQ(game.RowText(2), "") << game.Dump();
-  EXPECT_TRUE(game.TextAt(1, 3, 19) == "You have landed in ") << game.Dump();
+  EXPECT_EQ(game.Text(1, 1, 80) + game.Text(1, 2, 80), "") << game.ScreenText(true);
+  EXPECT_EQ(game.Text(1, 3, 19), "You have landed in") << game.ScreenText(true);
 }
 #endif
 
 TEST_F(GameE2eTest, RefusesAStandardInputThatIsNotATerminal) {
-  const PlainRun run = RunWithoutTerminal(BALLOTREK_BINARY, directory_.string());
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.errors.find("standard input is not a terminal"), std::string::npos) << run.errors;
-  EXPECT_EQ(run.output, "");
+  PtySession& game = Start({.inputFromNull = true});
+  EXPECT_EQ(game.WaitForExit(), 1);
+  EXPECT_NE(game.ScreenText().find("standard input is not a terminal"), std::string::npos)
+      << game.ScreenText(true);
 }
 
 }  // namespace
