@@ -2,75 +2,34 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 namespace ballotrek {
 namespace {
 
-// Bytes as they come from the terminal; -1 once nothing more arrives.
-struct Input {
-  std::string bytes;
-  size_t read = 0;
-  int operator()() { return read < bytes.size() ? static_cast<unsigned char>(bytes[read++]) : -1; }
-};
-
-int Finish(Input& input) {
-  return FinishEscape([&input] { return input(); });
-}
-
-TEST(FinishEscapeTest, LoneEscapeIsEscape) {
-  Input input;
-  EXPECT_EQ(Finish(input), kKeyEscape);
-}
-
-// Each sequence is consumed to its end and no further, so the key typed after
-// it is still there for the next prompt.
-TEST(FinishEscapeTest, SequencesBecomeOneSpecialKey) {
-  struct Case {
-    std::string sequence;  // what follows the Escape byte
-    std::string after;
-  };
-  for (const Case& c : {Case{"[A", "x"}, Case{"[1;5B", "y"}, Case{"[15~", "n"}, Case{"[200~", "u"},
-                        Case{"OP", "h"}, Case{"OA", "\x1B"}, Case{"u", "b"}, Case{"\x1B", ""}}) {
-    Input input{c.sequence + c.after};
-    EXPECT_EQ(Finish(input), kKeySpecial) << c.sequence;
-    EXPECT_EQ(input.bytes.substr(input.read), c.after) << c.sequence;
+TEST(KeysTest, EscapeSequencesAreConsumedWholeAndNoFurther) {
+  // The bytes after an Escape, the key they make, and what is left of them.
+  const std::tuple<std::string, int, std::string> cases[] = {
+      {"", kKeyEscape, ""},        {"[A", kKeySpecial, ""},         {"[1;5Bx", kKeySpecial, "x"},
+      {"[15~n", kKeySpecial, "n"}, {"OP\x1B", kKeySpecial, "\x1B"}, {"\x1B", kKeySpecial, ""},
+      {"[1\rq", kKeySpecial, "q"}, {"[1;", kKeySpecial, ""}};
+  for (const auto& [bytes, key, left] : cases) {
+    std::istringstream in(bytes);
+    EXPECT_EQ(FinishEscape([&in] { return in.get(); }), key) << bytes;
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), left) << bytes;
   }
+  std::istringstream endless("[" + std::string(1000, '1'));
+  EXPECT_EQ(FinishEscape([&endless] { return endless.get(); }), kKeySpecial);
+  EXPECT_EQ(endless.tellg(), kLongestControlSequence + 1);
 }
 
-TEST(FinishEscapeTest, CutOffOrEndlessSequencesStillEnd) {
-  Input cutOff{"[1;"};
-  EXPECT_EQ(Finish(cutOff), kKeySpecial);
-  EXPECT_EQ(cutOff.read, cutOff.bytes.size());
-
-  Input endless{"[" + std::string(1000, '1')};
-  EXPECT_EQ(Finish(endless), kKeySpecial);
-  EXPECT_LE(endless.read, static_cast<size_t>(kLongestControlSequence) + 1);
-}
-
-// A control byte cannot be part of a sequence: it ends it (and is lost, as a
-// key mashed into the middle of an arrow key would be).
-TEST(FinishEscapeTest, ControlByteEndsASequence) {
-  Input input{"[1\rq"};
-  EXPECT_EQ(Finish(input), kKeySpecial);
-  EXPECT_EQ(input.bytes.substr(input.read), "q");
-}
-
-TEST(GameKeyForCharacterTest, KeysTheGameKnows) {
-  EXPECT_EQ(GameKeyForCharacter(13), kKeyEnter);
-  EXPECT_EQ(GameKeyForCharacter(10), kKeyEnter);
-  EXPECT_EQ(GameKeyForCharacter(3), kKeyCtrlC);
-  EXPECT_EQ(GameKeyForCharacter(27), kKeyEscape);
-  EXPECT_EQ(GameKeyForCharacter(8), kKeyBackspace);
-  EXPECT_EQ(GameKeyForCharacter(127), kKeyDelete);
-  for (unsigned c : {' ', 'a', 'Z', '~', '1'})
-    EXPECT_EQ(GameKeyForCharacter(c), static_cast<int>(c));
-}
-
-TEST(GameKeyForCharacterTest, OtherControlsAndNonAsciiAnswerNoPrompt) {
-  for (unsigned c : {0u, 9u, 26u, 28u, 0x80u, 0xE9u, 0x25B2u}) {
-    EXPECT_EQ(GameKeyForCharacter(c), kKeySpecial) << c;
-  }
+TEST(KeysTest, CharactersBecomeGameKeys) {
+  const std::pair<unsigned, int> keys[] = {
+      {13, kKeyEnter},    {10, kKeyEnter},   {3, kKeyCtrlC},      {27, kKeyEscape},
+      {8, kKeyBackspace}, {127, kKeyDelete}, {'a', 'a'},          {'~', '~'},
+      {9, kKeySpecial},   {0, kKeySpecial},  {0xE9, kKeySpecial}, {0x25B2, kKeySpecial}};
+  for (const auto& [character, key] : keys) EXPECT_EQ(GameKeyForCharacter(character), key);
 }
 
 }  // namespace
