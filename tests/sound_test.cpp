@@ -69,6 +69,7 @@ TEST_F(SoundTest, OnlyWholeClipsReachTheDeviceAndNothingReachesStderr) {
     EXPECT_FALSE(fs::exists("out.raw") && fs::file_size("out.raw") > 0) << name;
   }
   EXPECT_EQ(Play("type hw; card 0", "data/tone.wav"), "");  // no such device here
+  EXPECT_EQ(Play("type nosuchplugin", "data/tone.wav"), "");  // ALSA would complain
   EXPECT_EQ(Play(kFileSink, "data\\tone.wav"), "");
   const auto* bytes = reinterpret_cast<const char*>(samples.data());
   EXPECT_TRUE(ReadAll("out.raw") == std::string(bytes, samples.size() * sizeof(short)));
