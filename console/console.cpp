@@ -27,6 +27,11 @@ void StepBack() {
   }
 }
 
+// Printable ASCII, and the accented letters of Latin-1 for names.
+bool IsTypedCharacter(int key) {
+  return (key >= 32 && key < 127) || (key >= 0xA0 && key <= 0xFF);
+}
+
 }  // namespace
 
 void InstallBackends(const Backends& backends) {
@@ -35,15 +40,25 @@ void InstallBackends(const Backends& backends) {
   pendingWords.clear();
 }
 
-Screen& GameScreen() { return screen; }
+Screen& GameScreen() {
+  return screen;
+}
 
-void GotoXY(int column, int row) { screen.MoveTo(column, row); }
+void GotoXY(int column, int row) {
+  screen.MoveTo(column, row);
+}
 
-void ClearLine() { screen.Write(std::string(50, ' ')); }
+void ClearLine() {
+  screen.Write(std::string(50, ' '));
+}
 
-void ClearScreen() { screen.Clear(); }
+void ClearScreen() {
+  screen.Clear();
+}
 
-void Write(std::string_view text) { screen.Write(text); }
+void Write(std::string_view text) {
+  screen.Write(text);
+}
 
 // Sleeps until the deadline instead of watching the clock, so a pause costs
 // no processor time; keys typed meanwhile wait in the input queue.
@@ -59,7 +74,9 @@ int ReadKey() {
   return installed.terminal->GetKey();
 }
 
-int LowerKey(int key) { return key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key; }
+int LowerKey(int key) {
+  return key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key;
+}
 
 std::string ReadLine() {
   std::string line;
@@ -76,7 +93,7 @@ std::string ReadLine() {
       const int column = screen.column(), row = screen.row();
       screen.Write(" ");
       screen.MoveTo(column, row);
-    } else if (key >= 32 && key < 127 && line.size() < kLongestTypedLine) {
+    } else if (IsTypedCharacter(key) && line.size() < kLongestTypedLine) {
       line += static_cast<char>(key);
       screen.Write(std::string(1, static_cast<char>(key)));
     }
@@ -93,14 +110,18 @@ std::string ReadWord() {
   return word;
 }
 
-void DiscardPendingWords() { pendingWords.clear(); }
+void DiscardPendingWords() {
+  pendingWords.clear();
+}
 
 void PlayClip(std::string_view path) {
   Present();
   installed.sound->Play(path);
 }
 
-int Rand() { return installed.random->Next(); }
+int Rand() {
+  return installed.random->Next();
+}
 
 void EndProcess(int status) {
   Present();

@@ -107,7 +107,10 @@ class CursesTerminal final : public Terminal {
         if (code == KEY_BACKSPACE) key = kKeyBackspace;
       } else {
         key = GameKeyForCharacter(code);
-        if (key == kKeyEscape) key = FinishEscape([this] { return ReadFollowingByte(); });
+        if (key == kKeyEscape) {
+          key = FinishEscape([this] { return ReadFollowingByte(); },
+                             [](int c) { unget_wch(static_cast<wchar_t>(c)); });
+        }
       }
       // While the game cannot be seen, keys would answer prompts blindly.
       if (window_ == nullptr) continue;
@@ -140,16 +143,10 @@ class CursesTerminal final : public Terminal {
   }
 
  private:
-  wchar_t Glyph(char c) const {
-    if (c == '\x1E') return utf8_ ? L'\u25B2' : L'^';
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 32 && byte < 127 ? byte : L'?';
-  }
-
   void DrawGame() {
     for (int row = 1; row <= Screen::kRows; ++row) {
       for (int column = 1; column <= Screen::kColumns; ++column) {
-        const wchar_t text[] = {Glyph(shown_.At(column, row)), L'\0'};
+        const wchar_t text[] = {ScreenGlyph(shown_.At(column, row), utf8_), L'\0'};
         cchar_t cell;
         setcchar(&cell, text, A_NORMAL, 0, nullptr);
         // The bottom-right cell reports that the cursor cannot move on; the

@@ -7,9 +7,14 @@
 
 namespace ballotrek {
 
+// Letters beyond ASCII that a name may hold: the Latin-1 range, kept on the
+// game screen as one byte each.
+inline constexpr unsigned kFirstAccented = 0xA0;
+inline constexpr unsigned kLastAccented = 0xFF;
+
 // Enter arrives as 13 in raw mode, but as 10 from Control-J or a terminal that
 // translates it; both are Enter. Control keys other than the few the game
-// knows, and every character outside ASCII, answer no prompt.
+// knows, and characters beyond Latin-1, answer no prompt.
 constexpr int GameKeyForCharacter(unsigned code) {
   switch (code) {
     case 10:
@@ -21,7 +26,10 @@ constexpr int GameKeyForCharacter(unsigned code) {
     case kKeyDelete:
       return static_cast<int>(code);
     default:
-      return code >= 32 && code < 127 ? static_cast<int>(code) : kKeySpecial;
+      if ((code >= 32 && code < 127) || (code >= kFirstAccented && code <= kLastAccented)) {
+        return static_cast<int>(code);
+      }
+      return kKeySpecial;
   }
 }
 
@@ -30,14 +38,19 @@ constexpr int GameKeyForCharacter(unsigned code) {
 inline constexpr int kLongestControlSequence = 32;
 
 // Called once an Escape byte has been read. `next` returns the byte that
-// follows at once, or -1 when none comes in time. A lone Escape stays Escape;
-// a control sequence (CSI "ESC [" ... final byte 0x40-0x7E, SS3 "ESC O" and
-// one byte) or Alt with a key (ESC and one byte) is consumed whole and becomes
-// kKeySpecial, so that an arrow key is never taken for Escape or a letter.
-template <typename NextByte>
-int FinishEscape(NextByte next) {
+// follows at once, or -1 when none comes in time. A control sequence (CSI
+// "ESC [" ... final byte 0x40-0x7E, or SS3 "ESC O" and one byte) is consumed
+// whole and becomes kKeySpecial, so that an arrow key is never taken for
+// Escape or a letter. Anything else after the Escape was typed ahead: it goes
+// back through `putBack` to answer the next prompt, and the Escape stays.
+template <typename NextByte, typename PutBack>
+int FinishEscape(NextByte next, PutBack putBack) {
   const int first = next();
   if (first < 0) return kKeyEscape;
+  if (first != '[' && first != 'O') {
+    if (first != kKeySpecial) putBack(first);
+    return kKeyEscape;
+  }
   if (first == '[') {
     for (int i = 0; i < kLongestControlSequence; ++i) {
       const int c = next();
@@ -48,6 +61,15 @@ int FinishEscape(NextByte next) {
     next();
   }
   return kKeySpecial;
+}
+
+// What a terminal shows for a byte of the game screen: the byte 0x1E as a
+// small upward triangle, Latin-1 letters as themselves.
+constexpr wchar_t ScreenGlyph(char c, bool triangle = true) {
+  if (c == '\x1E') return triangle ? L'\u25B2' : L'^';
+  const auto byte = static_cast<unsigned char>(c);
+  if ((byte >= 32 && byte < 127) || byte >= kFirstAccented) return static_cast<wchar_t>(byte);
+  return L'?';
 }
 
 }  // namespace ballotrek

@@ -8,11 +8,17 @@
 
 namespace ballotrek {
 
-Clock::TimePoint SteadyClock::Now() { return std::chrono::steady_clock::now(); }
+Clock::TimePoint SteadyClock::Now() {
+  return std::chrono::steady_clock::now();
+}
 
-void SteadyClock::SleepUntil(TimePoint deadline) { std::this_thread::sleep_until(deadline); }
+void SteadyClock::SleepUntil(TimePoint deadline) {
+  std::this_thread::sleep_until(deadline);
+}
 
-int SeededRandom::Next() { return static_cast<int>(engine_() >> 1); }
+int SeededRandom::Next() {
+  return static_cast<int>(engine_() >> 1);
+}
 
 void ExitProcess::End(int status) {
   RestorePlatformTerminal();

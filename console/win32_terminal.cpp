@@ -182,12 +182,6 @@ class Win32Terminal final : public Terminal {
   }
 
  private:
-  static wchar_t Glyph(char c) {
-    if (c == '\x1E') return L'\u25B2';
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 32 && byte < 127 ? static_cast<wchar_t>(byte) : L'?';
-  }
-
   void Blank(const CONSOLE_SCREEN_BUFFER_INFO& info) {
     const COORD top = {0, info.srWindow.Top};
     const DWORD cells = static_cast<DWORD>(info.dwSize.X) *
@@ -202,7 +196,7 @@ class Win32Terminal final : public Terminal {
     CHAR_INFO cells[Screen::kRows][Screen::kColumns];
     for (int row = 0; row < Screen::kRows; ++row) {
       for (int column = 0; column < Screen::kColumns; ++column) {
-        cells[row][column].Char.UnicodeChar = Glyph(shown_.At(column + 1, row + 1));
+        cells[row][column].Char.UnicodeChar = ScreenGlyph(shown_.At(column + 1, row + 1));
         cells[row][column].Attributes = info.wAttributes;
       }
     }

@@ -37,7 +37,9 @@ class FrozenGameTest : public GameTest {
   // Freezes a game in progress at the player's take-off prompt; returns the lines.
   std::vector<std::string> Freeze() {
     game.turnCount = 17;
-    game.firstName = "Mary Ann";
+    game.firstName =
+        "Mar\xED"
+        "a Ann";
     game.player = {96.1f, 0, SmokeRoomPosition, true};
     game.computer = {0.05f, 0, 65};
     Give(41, player);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "console/console.h"
 #include "screens/screens.h"
 #include "tests/support/game_test.h"
 
@@ -51,6 +52,13 @@ TEST_F(StartUpTest, NamesKeepTheirBlanksOrStayEmpty) {
   AskNamesAndWelcome();
   EXPECT_EQ(game.firstName, "");
   EXPECT_TRUE(ShowsAt(1, 12, "You can go first "));
+
+  // Accented letters are kept; keys that are no letters are not typed.
+  console.Type("Jos");
+  for (int key : {0xE9, kKeySpecial, 0x2190}) console.TypeKey(key);
+  console.Type("\r\r");
+  AskNamesAndWelcome();
+  EXPECT_EQ(game.firstName, "Jos\xE9");
 }
 
 }  // namespace
