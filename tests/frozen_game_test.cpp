@@ -98,7 +98,7 @@ TEST_F(FrozenGameTest, DamagedFilesAreReportedAndLeftAlone) {
   WriteLines(good, "\r\n");
   console.Type("r");
   OfferResume();
-  EXPECT_EQ(game.firstName, "Mary Ann");
+  EXPECT_EQ(game.firstName, "Mar\xED" "a Ann");
 }
 
 TEST_F(FrozenGameTest, AFailedFreezeKeepsTheOldFileAndTheGame) {
