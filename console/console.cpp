@@ -78,6 +78,20 @@ int LowerKey(int key) {
   return key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key;
 }
 
+int AskAt(int column, int row, std::string_view question, std::string_view accepted) {
+  for (;;) {
+    GotoXY(column, row);
+    ClearLine();
+    GotoXY(column, row);
+    Delay(200);
+    Write(question);
+    const int key = LowerKey(ReadKey());
+    if (key > 0 && key < 128 && accepted.find(static_cast<char>(key)) != std::string_view::npos) {
+      return key;
+    }
+  }
+}
+
 std::string ReadLine() {
   std::string line;
   for (;;) {

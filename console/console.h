@@ -48,6 +48,12 @@ void Print(const Values&... values) {
 // Upper-case ASCII letters become lower case; every other code is unchanged.
 int LowerKey(int key);
 
+// The game's usual question: clear the row from the column, pause 200 ms,
+// ask, and ask again in the same place until one of the accepted keys comes
+// (letters in either case; '\r' for Enter, '\x1b' for Escape). Returns the
+// key, lower-cased.
+int AskAt(int column, int row, std::string_view question, std::string_view accepted);
+
 void PlayClip(std::string_view path);
 int Rand();  // a non-negative whole number
 [[noreturn]] void EndProcess(int status);

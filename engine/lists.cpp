@@ -54,13 +54,7 @@ void ShowList(int letter) {
     }
   }
 
-  do {
-    GotoXY(1, 24);
-    ClearLine();
-    GotoXY(1, 24);
-    Delay(200);
-    Write("Press space bar when ready ");
-  } while (ReadKey() != kKeySpace);
+  AskAt(1, 24, "Press space bar when ready ", " ");
   ClearScreen();
 }
 

@@ -29,13 +29,7 @@ void ToggleSound() {
 }
 
 void AskToFreeze() {
-  int key;
-  do {
-    ClearAt(17, 19);
-    Delay(200);
-    Write("Want to freeze the game?  Y or N  ");
-    key = LowerKey(ReadKey());
-  } while (key != 'y' && key != 'n');
+  const int key = AskAt(17, 19, "Want to freeze the game?  Y or N  ", "yn");
   ClearAt(17, 19);
   if (key == 'y') FreezeGame();
 }
@@ -128,11 +122,7 @@ int ShowHelp() {
 
 int RollForOutcome(int n) {
   ClearAt(17, 22);
-  do {
-    ClearAt(17, 21);
-    Delay(200);
-    Write("Press Enter  for outcome \x1E ");
-  } while (ReadKey() != kKeyEnter);
+  AskAt(17, 21, "Press Enter  for outcome \x1E ", "\r");
   if (SoundOn()) PlayClip("data\\chal.wav");
   return Rand() % n + 1;
 }

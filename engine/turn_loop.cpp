@@ -52,8 +52,7 @@ int Fly(Candidate& candidate, int distance) {
 
 // Landing on a state where the other candidate stands.
 bool IsIntrusion(int position) {
-  return game.player.position == game.computer.position &&
-         BoardTable[position].electoralVotes >= 1;
+  return game.player.position == game.computer.position && BoardTable[position].electoralVotes >= 1;
 }
 
 void PlayerTurn() {

@@ -106,15 +106,7 @@ std::string ThinkingLine(int k) {
 }
 
 void OfferPurchase(int position, float price) {
-  int key;
-  do {
-    GotoXY(17, 21);
-    ClearLine();
-    GotoXY(17, 21);
-    Delay(200);
-    Write("Want it?  Y or N  ");
-    key = LowerKey(ReadKey());
-  } while (key != 'y' && key != 'n');
+  const int key = AskAt(17, 21, "Want it?  Y or N  ", "yn");
   GotoXY(1, 7);
   if (key == 'n') return;
 

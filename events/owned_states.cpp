@@ -186,16 +186,7 @@ void OfferChallenge(int position, float price) {
     return;
   }
   PrintCost(cost);
-  int key;
-  do {
-    GotoXY(17, 21);
-    ClearLine();
-    GotoXY(17, 21);
-    Delay(200);
-    Print("Want to try for it ", game.firstName, "?  Y or N  ");
-    key = LowerKey(ReadKey());
-  } while (key != 'y' && key != 'n');
-  if (key == 'n') return;
+  if (AskAt(17, 21, "Want to try for it " + game.firstName + "?  Y or N  ", "yn") == 'n') return;
 
   game.player.money -= cost;
   const int roll = RollForOutcome(12);

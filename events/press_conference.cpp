@@ -111,15 +111,7 @@ void ComputerAnswers(int p) {
   const bool right = Rand() % 10 + 1 >= 4;
   Write("\nMy answer is ");
   Print(right ? CapitalTable[p] : CapitalTable[StateFrom(p >= 63 ? 1 : p + 1)], "\n");
-  int key;
-  do {
-    GotoXY(17, 21);
-    ClearLine();
-    GotoXY(17, 21);
-    Delay(200);
-    Write("Press space bar to check my answer \x1E ");
-    key = ReadKey();
-  } while (key != kKeySpace);
+  AskAt(17, 21, "Press space bar to check my answer \x1E ", " ");
   if (right) {
     if (SoundOn()) PlayClip("data\\wich.wav");
     GotoXY(1, 10);

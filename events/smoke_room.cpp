@@ -121,15 +121,8 @@ void RunSmokeRoomTurn() {
 }
 
 int OfferStateForRelease() {
-  int key;
-  do {
-    GotoXY(1, 1);
-    ClearLine();
-    GotoXY(1, 1);
-    Delay(200);
-    Write("You are in the smoke filled room, want to give up a state?  Y or N  ");
-    key = LowerKey(ReadKey());
-  } while (key != 'y' && key != 'n');
+  const int key =
+      AskAt(1, 1, "You are in the smoke filled room, want to give up a state?  Y or N  ", "yn");
   if (key == 'y') TransferStateToOpponent();
   return key;
 }

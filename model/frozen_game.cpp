@@ -143,16 +143,7 @@ void ReportDamagedFile(const std::string& problem) {
   Write(problem);
   GotoXY(8, 14);
   Print(kFrozenGameFile, " is left as it is; a new game begins instead.");
-  int key;
-  do {
-    GotoXY(8, 17);
-    ClearLine();
-    GotoXY(8, 17);
-    Delay(200);
-    Write("Press Enter to go on ");
-    key = ReadKey();
-    if (key == kKeyEscape) QuitAtStart();
-  } while (key != kKeyEnter);
+  if (AskAt(8, 17, "Press Enter to go on ", "\r\x1b") == kKeyEscape) QuitAtStart();
 }
 
 void ShowTitleBlock() {
@@ -235,15 +226,7 @@ void FreezeGame() {
   ClearScreen();
   GotoXY(16, 12);
   Write("GAME HAS BEEN FROZEN!  COME BACK FOR CONCLUSION");
-  WriteMakersLines();
-  GotoXY(34, 21);
-  Write("Bye for now pal!");
-  Delay(3000);
-  GotoXY(34, 22);
-  Write("Press ESCAPE to exit ");
-  WaitForEscape();
-  if (SoundOn()) PlayClip("data\\exit.wav");
-  EndProcess(0);
+  SayFarewell("Bye for now pal!", "Press ESCAPE to exit ");
 }
 
 void OfferResume() {

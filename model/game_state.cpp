@@ -20,11 +20,17 @@ GameState NewGame() {
 
 GameState game = NewGame();
 
-void ResetGameState() { game = NewGame(); }
+void ResetGameState() {
+  game = NewGame();
+}
 
-Candidate& CandidateOf(int side) { return side == player ? game.player : game.computer; }
+Candidate& CandidateOf(int side) {
+  return side == player ? game.player : game.computer;
+}
 
-bool SoundOn() { return game.soundFlag == 'y'; }
+bool SoundOn() {
+  return game.soundFlag == 'y';
+}
 
 int DrawFromDeck(NoRepeatDeck& deck) {
   const auto first = deck.slots.begin();

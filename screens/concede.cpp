@@ -7,16 +7,10 @@
 namespace ballotrek {
 
 void ConcedeGame() {
-  int key;
-  do {
-    GotoXY(17, 21);
-    ClearLine();
-    GotoXY(17, 21);
-    Delay(200);
-    Print("are you throwing in the towel ", game.firstName, "?  y or n  ");
-    key = LowerKey(ReadKey());
-  } while (key != 'y' && key != 'n');
-  if (key == 'n') return;
+  if (AskAt(17, 21, "are you throwing in the towel " + game.firstName + "?  y or n  ", "yn") ==
+      'n') {
+    return;
+  }
 
   ClearScreen();
   if (SoundOn()) PlayClip("data\\quit.wav");
@@ -38,15 +32,7 @@ void ConcedeGame() {
 
   GotoXY(25, 13);
   Write("Come back in four years my ambitious friend!");
-  WriteMakersLines();
-  GotoXY(34, 21);
-  Write("Bye for now pal!");
-  Delay(3000);
-  GotoXY(34, 22);
-  Write("Press ESCAPE to exit ");
-  WaitForEscape();
-  if (SoundOn()) PlayClip("data\\exit.wav");
-  EndProcess(0);
+  SayFarewell("Bye for now pal!", "Press ESCAPE to exit ");
 }
 
 }  // namespace ballotrek

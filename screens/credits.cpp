@@ -1,6 +1,7 @@
 #include "screens/credits.h"
 
 #include "console/console.h"
+#include "model/game_state.h"
 
 namespace ballotrek {
 
@@ -16,6 +17,18 @@ void WriteMakerTitleLines() {
   Write("A campaign game by the Ballotrek developers");
   GotoXY(40, 13);
   Write("Made to be played and shared");
+}
+
+void SayFarewell(const std::string& farewell, const char* exitPrompt) {
+  WriteMakersLines();
+  GotoXY(34, 21);
+  Write(farewell);
+  Delay(3000);
+  GotoXY(34, 22);
+  Write(exitPrompt);
+  WaitForEscape();
+  if (SoundOn()) PlayClip("data\\exit.wav");
+  EndProcess(0);
 }
 
 void WaitForEscape() {

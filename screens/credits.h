@@ -1,6 +1,8 @@
 // Lines and waits shared by the screens that open and end the program.
 #pragma once
 
+#include <string>
+
 namespace ballotrek {
 
 // The two lines about the game's makers, followed by an empty line, from
@@ -13,5 +15,10 @@ void WriteMakerTitleLines();
 
 // Waits for Escape; every other key is ignored.
 void WaitForEscape();
+
+// The last screen's close: the makers' lines, the farewell at column 34 of
+// row 21, after 3 seconds the exit prompt below it, then Escape ends the
+// program (with the exit clip when sound is on).
+[[noreturn]] void SayFarewell(const std::string& farewell, const char* exitPrompt);
 
 }  // namespace ballotrek

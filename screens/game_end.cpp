@@ -24,7 +24,9 @@ void GiveRemainingStatesTo(int side) {
   CandidateOf(side).votes += TotalElectoralVotes - (game.player.votes + game.computer.votes);
 }
 
-bool TiedAt269() { return game.player.votes == 269 && game.computer.votes == 269; }
+bool TiedAt269() {
+  return game.player.votes == 269 && game.computer.votes == 269;
+}
 
 void PlayerWinsByVotes(const std::string& name) {
   WriteAt(22, 3, "Congratulations " + name + ", you beat me!");
@@ -51,8 +53,7 @@ void ComputerWentBroke(const std::string& name) {
   Print("You win with ", game.player.votes, " votes, I have ", game.computer.votes, " votes");
   if (TiedAt269()) {
     WriteAt(11, 15, "The House of Representatives broke the tie in your favor!");
-    WriteAt(11, 17,
-            "They say i cannot handle money, heh heh ha ha ho ho heh he ha ho ho he he ha");
+    WriteAt(11, 17, "They say i cannot handle money, heh heh ha ha ho ho heh he ha ho ho he he ha");
   }
 }
 
@@ -142,15 +143,7 @@ void EndGame() {
   ClearScreen();
   GotoXY(1, 24);
   ClearLine();
-  WriteMakersLines();
-  GotoXY(34, 21);
-  Print("Happy campaigning ", game.firstName);
-  Delay(3000);
-  GotoXY(34, 22);
-  Write("Press escape to exit ");
-  WaitForEscape();
-  if (SoundOn()) PlayClip("data\\exit.wav");
-  EndProcess(0);
+  SayFarewell("Happy campaigning " + game.firstName, "Press escape to exit ");
 }
 
 }  // namespace ballotrek

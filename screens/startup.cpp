@@ -115,15 +115,7 @@ void ShowTitle() {
 void ShowTitleAndOptions() {
   if (game.resumedGame == 0) ShowTitle();
 
-  int key;
-  do {
-    GotoXY(23, 21);
-    ClearLine();
-    GotoXY(23, 21);
-    Delay(200);
-    Write("Do you want instructions?  Y or N  ");
-    key = LowerKey(ReadKey());
-  } while (key != 'y' && key != 'n' && key != kKeyEscape);
+  int key = AskAt(23, 21, "Do you want instructions?  Y or N  ", "yn\x1b");
   if (key == kKeyEscape) QuitAtStart();
   if (key == 'y') ShowInstructions();
 
