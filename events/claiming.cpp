@@ -4,6 +4,7 @@
 #include "console/console.h"
 #include "engine/engine.h"
 #include "events/events.h"
+#include "events/named_line.h"
 #include "model/game_state.h"
 
 namespace ballotrek {
@@ -18,92 +19,48 @@ void WriteAt(int column, int row, const std::string& text) {
   Write(text);
 }
 
-std::string PlayerWinLine(int draw) {
-  const std::string& name = game.firstName;
-  switch (draw) {
-    case 0:
-      return "It is your baby\n";
-    case 1:
-      return "Put it in your shopping bag " + name + "\n";
-    case 2:
-      return "You  have it, shove it in your shorts\n";
-    case 3:
-      return "You bagged it\n";
-    case 4:
-      return "You are racking them up " + name + "\n";
-    case 5:
-      return "Toss it into your basket\n";
-    case 6:
-      return "Okay, you have nailed it\n";
-    case 7:
-      return "You have harpooned it\n";
-    case 8:
-      return "Stuff it in your pocket " + name + "\n";
-    case 9:
-      return "It is now " + game.partyName + " territory\n";
-    case 10:
-      return "It is now the land of " + name + "\n";
-    case 11:
-      return "You got it " + name + " but do not get greedy\n";
-    case 12:
-      return "Take it away " + name + " but leave a few for me please\n";
-    case 13:
-      return "Jam it in your briefcase " + name + "\n";
-    case 14:
-      return "Here you are " + name + ", hang it around your neck\n";
-    case 15:
-      return "Here " + name + ", put it under your hat\n";
-    case 16:
-      return "Shove it in your knapsack " + name + "\n";
-    case 17:
-      return "Stick it under your shirt " + name + "\n";
-    case 18:
-      return "Here " + name + ", put it under your arm\n";
-    default:
-      return "Slip it into your wallet " + name + "\n";
-  }
-}
+constexpr std::array<NamedLine, 20> kPlayerWinLines = {
+    NamedLine{"It is your baby\n"},
+    Named("Put it in your shopping bag ", "\n"),
+    NamedLine{"You  have it, shove it in your shorts\n"},
+    NamedLine{"You bagged it\n"},
+    Named("You are racking them up ", "\n"),
+    NamedLine{"Toss it into your basket\n"},
+    NamedLine{"Okay, you have nailed it\n"},
+    NamedLine{"You have harpooned it\n"},
+    Named("Stuff it in your pocket ", "\n"),
+    PartyNamed("It is now ", " territory\n"),
+    Named("It is now the land of ", "\n"),
+    Named("You got it ", " but do not get greedy\n"),
+    Named("Take it away ", " but leave a few for me please\n"),
+    Named("Jam it in your briefcase ", "\n"),
+    Named("Here you are ", ", hang it around your neck\n"),
+    Named("Here ", ", put it under your hat\n"),
+    Named("Shove it in your knapsack ", "\n"),
+    Named("Stick it under your shirt ", "\n"),
+    Named("Here ", ", put it under your arm\n"),
+    Named("Slip it into your wallet ", "\n"),
+};
 
-std::string ComputerWinLine(int draw) {
-  const std::string& name = game.firstName;
-  switch (draw) {
-    case 0:
-      return "I will take it \x1E it goes in my column\n";
-    case 1:
-      return "I am grabbing it\n";
-    case 2:
-      return "It is a deal, it is now my territory\n";
-    case 3:
-      return "I want it " + name + "\n";
-    case 4:
-      return "I am claiming it right now " + name + "\n";
-    default:
-      return "I put it in my back pocket " + name + "\n";
-  }
-}
+constexpr std::array<NamedLine, 6> kComputerWinLines = {
+    NamedLine{"I will take it \x1E it goes in my column\n"},
+    NamedLine{"I am grabbing it\n"},
+    NamedLine{"It is a deal, it is now my territory\n"},
+    Named("I want it ", "\n"),
+    Named("I am claiming it right now ", "\n"),
+    Named("I put it in my back pocket ", "\n"),
+};
 
-std::string ThinkingLine(int k) {
-  switch (k) {
-    case 1:
-      return "Let me see \x1E what shall I do \x1E it is a tough decision\n";
-    case 2:
-      return "Pardon me while I think, wow my wires are getting hot\n";
-    case 3:
-      return "Hum dee dum \x1E\x1E do I want it?\n";
-    case 4:
-      return "Shoot, this is a hard decision\n";
-    case 5:
-      return "Gee willickers!  What is best for me?\n";
-    case 6:
-      return "One second please, hum dee dum dee dum dee dum\n";
-    case 7:
-      return "Golly " + game.firstName + ", please be quiet while I concentrate\n";
-    case 8:
-      return "Holy moley \x1E I must decide\n";
-    default:
-      return "";  // most of the time the computer thinks in silence
-  }
-}
+constexpr std::array<NamedLine, 8> kThinkingLines = {
+    NamedLine{"Let me see \x1E what shall I do \x1E it is a tough decision\n"},
+    NamedLine{"Pardon me while I think, wow my wires are getting hot\n"},
+    NamedLine{"Hum dee dum \x1E\x1E do I want it?\n"},
+    NamedLine{"Shoot, this is a hard decision\n"},
+    NamedLine{"Gee willickers!  What is best for me?\n"},
+    NamedLine{"One second please, hum dee dum dee dum dee dum\n"},
+    Named("Golly ", ", please be quiet while I concentrate\n"),
+    NamedLine{"Holy moley \x1E I must decide\n"},
+};
 
 void OfferPurchase(int position, float price) {
   const int key = AskAt(17, 21, "Want it?  Y or N  ", "yn");
@@ -127,7 +84,7 @@ void OfferPurchase(int position, float price) {
       }
     }
     game.player.votes += votes;
-    WriteAt(1, 7, PlayerWinLine(Rand() % 20));
+    WriteAt(1, 7, Text(kPlayerWinLines[Rand() % 20]));
     game.owner[position] = player;
   } else if (!tryState) {
     if (SoundOn()) PlayClip("data\\lost.wav");
@@ -197,7 +154,7 @@ void DecidePurchase(int position, float price) {
       if (SoundOn()) PlayClip("data\\wich.wav");
       Write("I got it " + name + "\n");
     } else {
-      WriteAt(1, 9, ComputerWinLine(Rand() % 6));
+      WriteAt(1, 9, Text(kComputerWinLines[Rand() % 6]));
     }
     game.owner[position] = computer;
   } else if (!tryState) {
@@ -247,7 +204,9 @@ void ComputerLandsOnState(int position, float price) {
 }
 
 void ThinkAloud() {
-  Write(ThinkingLine(Rand() % 24 + 1));
+  // Most of the time the computer thinks in silence.
+  const int k = Rand() % 24 + 1;
+  if (k <= static_cast<int>(kThinkingLines.size())) Write(Text(kThinkingLines[k - 1]));
   Delay(3000);
 }
 

@@ -1,5 +1,5 @@
-// A message line that may address the player by first name: the text
-// before the name, the name, and the text after it.
+// A message line that may address the player by first name, or name the
+// player's party: the text before the name, the name, and the text after it.
 #pragma once
 
 #include <string>
@@ -10,19 +10,26 @@
 namespace ballotrek {
 
 struct NamedLine {
+  enum class Name { None, First, Party };
   std::string_view before;
   std::string_view after = {};
-  bool named = false;
+  Name name = Name::None;
 };
 
-// A line with the name between its two pieces.
+// A line with the player's first name between its two pieces.
 constexpr NamedLine Named(std::string_view before, std::string_view after) {
-  return {before, after, true};
+  return {before, after, NamedLine::Name::First};
+}
+
+// A line with the player's party name between its two pieces.
+constexpr NamedLine PartyNamed(std::string_view before, std::string_view after) {
+  return {before, after, NamedLine::Name::Party};
 }
 
 inline std::string Text(const NamedLine& line) {
   std::string text(line.before);
-  if (line.named) text += game.firstName;
+  if (line.name == NamedLine::Name::First) text += game.firstName;
+  if (line.name == NamedLine::Name::Party) text += game.partyName;
   text += line.after;
   return text;
 }

@@ -3,139 +3,76 @@
 #include "console/console.h"
 #include "engine/engine.h"
 #include "events/events.h"
+#include "events/named_line.h"
 #include "model/game_state.h"
 
 namespace ballotrek {
 namespace {
 
-std::string PlayerOwnsItLine(int draw) {
-  const std::string& name = game.firstName;
-  switch (draw) {
-    case 0:
-      return "You already bagged this one " + name + "\n";
-    case 1:
-      return "You already have it\n";
-    case 2:
-      return "You grabbed it a while ago\n";
-    case 3:
-      return "You obtained it earlier " + name + "\n";
-    default:
-      return "No need to take it again \x1E " + name + ", it is already yours\n";
-  }
-}
+constexpr std::array<NamedLine, 5> kPlayerOwnsItLines = {
+    Named("You already bagged this one ", "\n"),
+    NamedLine{"You already have it\n"},
+    NamedLine{"You grabbed it a while ago\n"},
+    Named("You obtained it earlier ", "\n"),
+    Named("No need to take it again \x1E ", ", it is already yours\n"),
+};
 
-std::string ComputerOwnsItLine(int draw) {
-  switch (draw) {
-    case 1:
-      return "I already have it\n";
-    case 2:
-      return "I snapped it up earlier " + game.firstName + "\n";
-    default:
-      return "It is already Technocrat country\n";
-  }
-}
+constexpr std::array<NamedLine, 3> kComputerOwnsItLines = {
+    NamedLine{"I already have it\n"},
+    Named("I snapped it up earlier ", "\n"),
+    NamedLine{"It is already Technocrat country\n"},
+};
 
-std::string OnComputerStateLine(int draw) {
-  const std::string& name = game.firstName;
-  switch (draw) {
-    case 0:
-      return "Sorry " + name + ", I have it\n";
-    case 1:
-      return "This is my state. " + name + "\n";
-    case 2:
-      return "I own it " + name + ", so nice of you to drop by\n";
-    case 3:
-      return "You are in my territory " + name + ", but no need to hurry off\n";
-    default:
-      return "I got here first " + name + ", it is mine\n";
-  }
-}
+constexpr std::array<NamedLine, 5> kOnComputerStateLines = {
+    Named("Sorry ", ", I have it\n"),
+    Named("This is my state. ", "\n"),
+    Named("I own it ", ", so nice of you to drop by\n"),
+    Named("You are in my territory ", ", but no need to hurry off\n"),
+    Named("I got here first ", ", it is mine\n"),
+};
 
-std::string OnPlayerStateLine(int draw) {
-  const std::string& name = game.firstName;
-  switch (draw) {
-    case 0:
-      return "You beat me to it " + name + ", it is your baby\n";
-    case 1:
-      return "Looks like you got here first\n";
-    case 2:
-      return "It is yours " + name + ", I just dropped in  to visit\n";
-    case 3:
-      return "Nice state you have here " + name + "\n";
-    case 4:
-      return "Thanks for letting me rest here " + name + "\n";
-    case 5:
-      return "This is " + game.partyName + " country\n";
-    case 6:
-      return "I see you have spruced up the place " + name + "\n";
-    case 7:
-      return "Your state, nice decorating job " + name + "\n";
-    case 8:
-      return "Your state, looks like you had a wild party in here " + name + "\n";
-    case 9:
-      return "You own it, this ugly carpet needs replacing " + name + "\n";
-    case 10:
-      return "You own it, mind if I use your bathroom " + name + "\n";
-    case 11:
-      return "You bagged it, I will just crash here for a while " + name + "\n";
-    case 12:
-      return "Your house, but you will not mind if I raid the fridge " + name + "\n";
-    case 13:
-      return "Your country, I will just rest here a while and watch some TV " + name + "\n";
-    default:
-      return "Your territory, man you did some job in here " + name + "\n";
-  }
-}
+constexpr std::array<NamedLine, 15> kOnPlayerStateLines = {
+    Named("You beat me to it ", ", it is your baby\n"),
+    NamedLine{"Looks like you got here first\n"},
+    Named("It is yours ", ", I just dropped in  to visit\n"),
+    Named("Nice state you have here ", "\n"),
+    Named("Thanks for letting me rest here ", "\n"),
+    PartyNamed("This is ", " country\n"),
+    Named("I see you have spruced up the place ", "\n"),
+    Named("Your state, nice decorating job ", "\n"),
+    Named("Your state, looks like you had a wild party in here ", "\n"),
+    Named("You own it, this ugly carpet needs replacing ", "\n"),
+    Named("You own it, mind if I use your bathroom ", "\n"),
+    Named("You bagged it, I will just crash here for a while ", "\n"),
+    Named("Your house, but you will not mind if I raid the fridge ", "\n"),
+    Named("Your country, I will just rest here a while and watch some TV ", "\n"),
+    Named("Your territory, man you did some job in here ", "\n"),
+};
 
-std::string PlayerChallengeFailedLine(int draw) {
-  const std::string& name = game.firstName;
-  switch (draw) {
-    case 0:
-      return "Too bad " + name + ", you bungled it!\n";
-    case 1:
-      return "What a pity " + name + ", you did not make it\n";
-    case 2:
-      return "No good!  It is still mine\n";
-    case 3:
-      return "Nice try " + name + ",but you messed it up\n";
-    default:
-      return "I can breathe easier now " + name + ", you failed to get it\n";
-  }
-}
+constexpr std::array<NamedLine, 5> kPlayerChallengeFailedLines = {
+    Named("Too bad ", ", you bungled it!\n"),
+    Named("What a pity ", ", you did not make it\n"),
+    NamedLine{"No good!  It is still mine\n"},
+    Named("Nice try ", ",but you messed it up\n"),
+    Named("I can breathe easier now ", ", you failed to get it\n"),
+};
 
-std::string PlayerChallengeWonLine(int draw) {
-  const std::string& name = game.firstName;
-  switch (draw) {
-    case 0:
-      return "Oh no \x1E you robbed me " + name + ", you took it\n";
-    case 1:
-      return "Fooey, you grabbed it " + name + "\n";
-    case 2:
-      return "Darn it!  You snatched it away\n";
-    case 3:
-      return "My goodness " + name + ", you ripped me off\n";
-    default:
-      return "Holy Moses " + name + ", you got it\n";
-  }
-}
+constexpr std::array<NamedLine, 5> kPlayerChallengeWonLines = {
+    Named("Oh no \x1E you robbed me ", ", you took it\n"),
+    Named("Fooey, you grabbed it ", "\n"),
+    NamedLine{"Darn it!  You snatched it away\n"},
+    Named("My goodness ", ", you ripped me off\n"),
+    Named("Holy Moses ", ", you got it\n"),
+};
 
-std::string RefusalLine(int draw) {
-  const std::string& name = game.firstName;
-  switch (draw) {
-    case 0:
-      return "I will not attempt it\n";
-    case 1:
-      return "No " + name + ", it is too risky for me\n";
-    case 2:
-      return "You can keep it\n";
-    case 3:
-      return "I am not such a gambler " + name + "\n";
-    case 4:
-      return "No way " + name + ", I will not challenge for it\n";
-    default:
-      return "It is too much of a long shot " + name + "\n";
-  }
-}
+constexpr std::array<NamedLine, 6> kRefusalLines = {
+    NamedLine{"I will not attempt it\n"},
+    Named("No ", ", it is too risky for me\n"),
+    NamedLine{"You can keep it\n"},
+    Named("I am not such a gambler ", "\n"),
+    Named("No way ", ", I will not challenge for it\n"),
+    Named("It is too much of a long shot ", "\n"),
+};
 
 // Money prints in the default format, so a cost of 7.8 shows as 7.8.
 void PrintCost(float cost) {
@@ -164,18 +101,19 @@ bool ComputerWantsToChallenge(int stateVotes, float cost) {
 
 void RemarkAlreadyOwned() {
   if (game.currentSide == player) {
-    Write(PlayerOwnsItLine(Rand() % 5));
+    Write(Text(kPlayerOwnsItLines[Rand() % 5]));
   } else {
-    Write(ComputerOwnsItLine(Rand() % 3 + 1));
+    const int k = Rand() % 3 + 1;
+    Write(Text(kComputerOwnsItLines[k - 1]));
   }
 }
 
 void RemarkOnComputerState() {
-  Write(OnComputerStateLine(Rand() % 5));
+  Write(Text(kOnComputerStateLines[Rand() % 5]));
 }
 
 void RemarkOnPlayerState() {
-  Write(OnPlayerStateLine(Rand() % 15));
+  Write(Text(kOnPlayerStateLines[Rand() % 15]));
 }
 
 void OfferChallenge(int position, float price) {
@@ -194,11 +132,11 @@ void OfferChallenge(int position, float price) {
   Delay(1000);
   if (roll <= 9) {
     if (SoundOn()) PlayClip("data\\lost.wav");
-    Write(PlayerChallengeFailedLine(Rand() % 5));
+    Write(Text(kPlayerChallengeFailedLines[Rand() % 5]));
   } else {
     MoveState(position, computer, player);
     if (SoundOn()) PlayClip("data\\wich.wav");
-    Write(PlayerChallengeWonLine(Rand() % 5));
+    Write(Text(kPlayerChallengeWonLines[Rand() % 5]));
   }
   ShowStandingLine();
 }
@@ -214,7 +152,7 @@ void DecideChallenge(int position, float price) {
   PrintCost(cost);
   ThinkAloud();
   if (!ComputerWantsToChallenge(votes, cost)) {
-    Write(RefusalLine(Rand() % 6));
+    Write(Text(kRefusalLines[Rand() % 6]));
     return;
   }
 
