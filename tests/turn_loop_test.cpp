@@ -202,6 +202,14 @@ TEST_F(TurnLoopTest, LandingOnAStateWhereTheOtherStandsSendsTheIntruderToTheRoom
   Play(console, 2, {0, 0, 0});
   EXPECT_EQ(RowText(3), "  I have landed in Virginia");
   EXPECT_TRUE(game.computer.inSmokeRoom);
+
+  // Meeting on a special square is no intrusion: the square's event runs.
+  ResetGameState();
+  game.computer.position = 47;
+  game.player.position = 46;
+  Play(console, 1, {0});
+  EXPECT_EQ(RowText(3), "You have landed in a press conference");
+  EXPECT_FALSE(game.player.inSmokeRoom);
 }
 
 TEST_F(TurnLoopTest, LandingSoundsFollowTheSquare) {
