@@ -142,19 +142,7 @@ bool Matches(const std::string& answer, const char* key, const char* alternate) 
 }
 
 void ReportOutcome(bool right) {
-  if (right) {
-    if (SoundOn()) PlayClip("data\\wich.wav");
-    Print("\nYou are correct ", game.firstName, ", you win a state!\n");
-    GainUnclaimedStates(1);
-  } else {
-    if (SoundOn()) PlayClip("data\\wran.wav");
-    Print("Oh sorry ", game.firstName, ", that is not correct, you lose a state\n");
-    if (game.computer.position == SmokeRoomPosition) {
-      Write("But I am in this room and cannot take any states\n");
-    } else {
-      TransferStateToOpponent();
-    }
-  }
+  JudgePlayersAnswer(right, "Oh sorry ");
   ShowStandingLine();
 }
 

@@ -91,19 +91,7 @@ int StateFrom(int p) {
 void PlayerAnswers(int p) {
   const std::string answer = ReadWord();
   DiscardPendingWords();  // a capital typed in two words must not answer the next quiz
-  if (SameAnswer(answer, CapitalTable[p])) {
-    if (SoundOn()) PlayClip("data\\wich.wav");
-    Print("\nYou are correct ", game.firstName, ", you win a state!\n");
-    GainUnclaimedStates(1);
-    return;
-  }
-  if (SoundOn()) PlayClip("data\\wran.wav");
-  Print("\nSo sorry ", game.firstName, ", that is not correct, you lose a state\n");
-  if (game.computer.position == SmokeRoomPosition) {
-    Write("But I am in this room and cannot take any states\n");
-  } else {
-    TransferStateToOpponent();
-  }
+  JudgePlayersAnswer(SameAnswer(answer, CapitalTable[p]), "\nSo sorry ");
 }
 
 // Right seven times in ten; a wrong answer is the capital of the next state.
