@@ -2,6 +2,8 @@
 
 #include <tuple>
 
+#include "console/console.h"
+#include "engine/engine.h"
 #include "tests/support/game_test.h"
 
 namespace ballotrek::testing {
@@ -30,16 +32,26 @@ TEST_F(ChallengeTest, ChallengesDeclinedLostAndWon) {
   EXPECT_TRUE(console.AllForcedUsed());
 }
 
-TEST_F(ChallengeTest, EveryCostPrintsPlainlyAndIsAffordableAtEquality) {
+// Each state's narration names the price it is sold at; a challenge costs
+// twice that, printed plainly, and is affordable at equality.
+TEST_F(ChallengeTest, EveryStateNarratesItsPriceAndItsChallengeCost) {
   for (int position = 1; position <= kLastPosition; ++position) {
-    if (BoardTable[position].electoralVotes == 0) continue;
-    const float cost = 2 * BoardTable[position].price;
+    const BoardPosition& square = BoardTable[position];
+    if (square.electoralVotes == 0) continue;
+    const float cost = 2 * square.price;
     for (int side : {player, computer}) {
       game.owner[position] = side == player ? computer : player;
       CandidateOf(side).money = cost;
       console.Force({0});                                           // the remark
       side == player ? console.Type("n") : console.Force({23, 0});  // thinking, a refusal
-      Land(side, position);
+      ClearScreen();
+      game.currentSide = side;
+      DispatchLanding(position);
+      EXPECT_TRUE(RowText(3).substr(19).starts_with(square.name + std::string(","))) << RowText(3);
+      const std::string narration = RowText(4);
+      const std::string votes = std::to_string(square.electoralVotes);
+      EXPECT_TRUE(narration.starts_with("It has " + votes + " electoral votes")) << narration;
+      EXPECT_EQ(std::stof(narration.substr(narration.find("costs ") + 6)), square.price);
       const std::string row = RowText(6);
       const std::string shown = row.substr(18, row.find(" million") - 18);
       EXPECT_LE(shown.size(), 4u) << row;
@@ -54,29 +66,23 @@ TEST_F(ChallengeTest, EveryCostPrintsPlainlyAndIsAffordableAtEquality) {
   }
 }
 
-// States: 1 Virginia 13, 26 Iowa 6, 2 West Virginia 5, 16 Pennsylvania 20,
-// 41 California 55.
 TEST_F(ChallengeTest, ComputerChallengeRules) {
-  const std::tuple<const char*, int, int, float, int, bool> cases[] = {
-      {"lead of 100 and more than 10", 100, 0, 14, 1, true},
-      {"lead of 99", 99, 0, 14, 1, false},
-      {"lead of 100 and 10 votes", 100, 0, 14, 3, false},
-      {"15.0 and more than 20", 0, 0, 15.0f, 41, true},
-      {"14.9 and more than 20", 0, 0, 14.9f, 41, false},
-      {"15.0 and 20 votes", 0, 0, 15.0f, 16, false},
-      {"player at 250, 15.0, more than 5", 250, 0, 15.0f, 26, true},
-      {"player at 249", 249, 0, 15.0f, 26, false},
-      {"computer at 250 with 150.0", 0, 250, 150.0f, 1, true},
-      {"computer at 250 with 149.9", 0, 250, 149.9f, 1, false},
-      {"computer at 249", 0, 249, 150.0f, 1, false},
-      {"reaching 270 keeping more than 7.0", 0, 265, 15.1f, 2, true},
-      {"reaching 270 keeping exactly 7.0", 0, 265, 15.0f, 2, false},
-      {"reaching 269", 0, 264, 100.0f, 2, false},
-      {"player at 220 with 30.0 and more than 10", 220, 121, 30.0f, 1, true},
-      {"player at 220 with 29.9", 220, 121, 29.9f, 1, false},
-      {"player at 219", 219, 121, 30.0f, 1, false},
-  };
-  for (const auto& [rule, playerVotes, computerVotes, money, position, challenges] : cases) {
+  // The player's votes, the computer's, its money, the state, and whether it challenges.
+  // States: 2 West Virginia 5, 26 Iowa 6, 3 Maryland 10, 1 Virginia 13, 16 Pennsylvania 20,
+  // 41 California 55.
+  const std::tuple<int, int, float, int, bool> cases[] = {
+      {100, 0, 14, 1, true},    {99, 0, 14, 1, false},     // a lead of 100 and more than 10 votes
+      {100, 0, 14, 3, false},                              // 10 votes
+      {0, 0, 15, 41, true},     {0, 0, 14.9f, 41, false},  // 15.0 and more than 20 votes
+      {0, 0, 15, 16, false},                               // 20 votes
+      {250, 0, 15, 26, true},   {249, 0, 15, 26, false},   // the player at 250, 15.0, over 5 votes
+      {0, 250, 150, 1, true},   {0, 250, 149.9f, 1, false},   // the computer at 250 with 150.0
+      {0, 249, 150, 1, false},                                // the computer at 249
+      {0, 265, 15.1f, 2, true}, {0, 265, 15, 2, false},       // reaching 270 keeping more than 7.0
+      {0, 264, 100, 2, false},                                // reaching 269
+      {220, 121, 30, 1, true},  {220, 121, 29.9f, 1, false},  // the player at 220 with 30.0
+      {219, 121, 30, 1, false}};                              // the player at 219
+  for (const auto& [playerVotes, computerVotes, money, position, challenges] : cases) {
     ResetGameState();
     game.player.votes = playerVotes;  // the totals alone matter to the rules
     game.computer = {money, computerVotes};
@@ -84,7 +90,8 @@ TEST_F(ChallengeTest, ComputerChallengeRules) {
     console.Force({0, 23, 0});  // remark, silent thinking, a losing roll or a refusal
     if (challenges) console.Type("\r");
     Land(computer, position);
-    EXPECT_EQ(RowText(7) == "I am going to go for it!", challenges) << rule;
+    EXPECT_EQ(RowText(7) == "I am going to go for it!", challenges)
+        << playerVotes << "/" << computerVotes << " votes, " << money << " on " << position;
   }
 }
 

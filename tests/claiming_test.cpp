@@ -41,8 +41,7 @@ TEST_F(ClaimingTest, ClaimsWonDroppedAndTried) {
       {computer, 19, 2, "", {0, 23, 9}, Unclaimed},  // d, thinking, roll 10
       {computer, 41, 2, "\r", {0, 23, 9}, computer},
       {computer, 41, 2, "\r", {0, 23, 10}, player},
-      {computer, 41, 33, "\r", {0, 23, 11}, Unclaimed},
-  };
+      {computer, 41, 33, "\r", {0, 23, 11}, Unclaimed}};
   for (const auto& [side, position, otherAt, keys, draws, owner] : cases) {
     ResetGameState();
     const int other = side == player ? computer : player;
@@ -60,29 +59,26 @@ TEST_F(ClaimingTest, ClaimsWonDroppedAndTried) {
 
 // The first draw gives d (1 to 3), the second the silent thinking line.
 TEST_F(ClaimingTest, ComputerPurchaseRules) {
-  const std::tuple<const char*, int, int, float, int, int, bool> cases[] = {
-      {"200 votes buys anything", 200, 0, 100, 4, 1, true},
-      {"199 votes and a small state", 199, 0, 100, 4, 1, false},
-      {"more than 10 votes", 0, 0, 100, 19, 1, true},
-      {"160 and more than 5", 160, 0, 100, 26, 1, true},
-      {"160 and 5 votes", 160, 0, 100, 2, 1, false},
-      {"player at 200 with 7.0", 0, 200, 7.0f, 4, 1, true},
-      {"player at 200 with 6.9", 0, 200, 6.9f, 4, 1, false},
-      {"player at 199", 0, 199, 100, 4, 1, false},
-      {"6 to 10 votes with d 2", 0, 0, 100, 3, 2, true},
-      {"6 to 10 votes with d 1", 0, 0, 100, 3, 1, false},
-      {"159 and 6 votes with d 1", 159, 0, 100, 26, 1, false},
-      {"159 and 6 votes with d 2", 159, 0, 100, 26, 2, true},
-      {"5 votes or less with d 3", 0, 0, 100, 2, 3, true},
-      {"5 votes or less with d 2", 0, 0, 100, 2, 2, false},
-  };
-  for (const auto& [rule, computerVotes, playerVotes, money, position, d, buys] : cases) {
+  // The computer's votes, the player's, the computer's money, the state, d, and whether it buys.
+  // States: 4 Delaware 3, 2 West Virginia 5, 26 Iowa 6, 3 Maryland 10, 19 Indiana 11.
+  const std::tuple<int, int, float, int, int, bool> cases[] = {
+      {200, 0, 100, 4, 1, true},  {199, 0, 100, 4, 1, false},   // 200 votes buy anything
+      {0, 0, 100, 19, 1, true},                                 // more than 10 votes
+      {160, 0, 100, 26, 1, true}, {160, 0, 100, 2, 1, false},   // from 160, more than 5
+      {0, 200, 7.0f, 4, 1, true}, {0, 200, 6.9f, 4, 1, false},  // the player at 200, 7.0 left
+      {0, 199, 100, 4, 1, false},                               // the player at 199
+      {0, 0, 100, 3, 2, true},    {0, 0, 100, 3, 1, false},     // 6 to 10 votes below 160, d of 2
+      {159, 0, 100, 26, 2, true}, {159, 0, 100, 26, 1, false},  // at 159
+      {0, 0, 100, 2, 3, true},    {0, 0, 100, 2, 2, false}};    // 5 votes or less, d of 3
+  for (const auto& [computerVotes, playerVotes, money, position, d, buys] : cases) {
     ResetGameState();
     game.computer = {money, computerVotes};
     game.player.votes = playerVotes;
     console.Force({d - 1, 23, 0});  // then a winning roll, or the pass line
     if (buys) console.Force({0});   // the winning line
     Land(computer, position);
+    const auto rule = ::testing::Message() << computerVotes << "/" << playerVotes << " votes, "
+                                           << money << " on " << position << ", d " << d;
     EXPECT_EQ(game.owner[position] == computer, buys) << rule;
     EXPECT_TRUE(console.AllForcedUsed()) << rule;
   }

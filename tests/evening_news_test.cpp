@@ -25,8 +25,7 @@ TEST_F(EveningNewsTest, EachKindOfStoryForEachSide) {
       {player, NoSide, 0, 100, {1, 11, 0}, "Poor Al, your campaign  is fading fast"},
       {computer, NoSide, 0, 100, {15, 2, 0}, "I must give you West Virginia and its 5 votes!"},
       {player, computer, 13, 100, {11}, "I am stuck in this room and cannot take any states"},
-      {computer, player, 5, 100, {13}, "But Al, you cannot take any states in that room"},
-  };
+      {computer, player, 5, 100, {13}, "But Al, you cannot take any states in that room"}};
   for (const auto& [side, inRoom, votes, money, draws, line] : cases) {
     SCOPED_TRACE(line);
     ResetGameState();

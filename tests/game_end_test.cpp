@@ -23,35 +23,30 @@ class GameEndTest : public GameTest {
 };
 
 TEST_F(GameEndTest, EachOutcomeShowsItsLinesAndThenTheFlights) {
-  struct Case {
-    int playerVotes, computerVotes;
-    float playerMoney, computerMoney;
-    int column, row;
-    std::string line;
-    int flightsRow;
-  };
+  // Votes and money of each side, a line at its column and row, and the row of the flights.
   const std::string houseFor = "The House of Representatives broke the tie in ";
-  const Case cases[] = {
-      {275, 100, 50.0f, 50.0f, 17, 5, "You have brought the Whig party to victory", 8},
+  const std::tuple<int, int, float, float, int, int, std::string, int> cases[] = {
+      {275, 100, 50, 50, 17, 5, "You have brought the Whig party to victory", 8},
       // Reaching 270 with the last of the money still wins.
-      {270, 100, 0.02f, 50.0f, 23, 7, "You win with 270 votes, i have 100", 8},
-      {10, 300, 50.0f, 50.0f, 23, 7, "I win with 300 votes, you have 10", 8},
-      {100, 150, 20.0f, 0.02f, 23, 13, "You win with 388 votes, I have 150 votes", 14},
+      {270, 100, 0.02f, 50, 23, 7, "You win with 270 votes, i have 100", 8},
+      {10, 300, 50, 50, 23, 7, "I win with 300 votes, you have 10", 8},
+      {100, 150, 20, 0.02f, 23, 13, "You win with 388 votes, I have 150 votes", 14},
       // A long line runs on to the next row.
-      {100, 269, 20.0f, 0.02f, 1, 18, " he ha", 19},
+      {100, 269, 20, 0.02f, 1, 18, " he ha", 19},
       // When both are broke, the computer's empty purse is looked at first.
       {100, 150, 0.02f, 0.02f, 21, 5, "I lost my shirt and i feel pretty hurt.", 14},
-      {100, 150, 0.02f, 20.0f, 23, 13, "I win with 438 votes, you have 100 votes", 14},
-      {269, 0, -3.0f, 20.0f, 11, 15, houseFor + "my favor!", 20},
+      {100, 150, 0.02f, 20, 23, 13, "I win with 438 votes, you have 100 votes", 14},
+      {269, 0, -3, 20, 11, 15, houseFor + "my favor!", 20},
       {269, 269, 5.5f, 7.25f, 11, 5, houseFor + "my favor!", 10},
       {269, 269, 7.25f, 5.5f, 1, 8, "Oh well, that is a dubious assertion at best", 11},
-      {269, 269, 10.0f, 10.0f, 1, 9, "That is blatant discrimination Ann and I object", 12}};
-  for (const Case& c : cases) {
-    game.player = {c.playerMoney, c.playerVotes, 4, false};
-    game.computer = {c.computerMoney, c.computerVotes, 9, false};
+      {269, 269, 10, 10, 1, 9, "That is blatant discrimination Ann and I object", 12}};
+  for (const auto& [playerVotes, computerVotes, playerMoney, computerMoney, column, row, line,
+                    flightsRow] : cases) {
+    game.player = {playerMoney, playerVotes, 4, false};
+    game.computer = {computerMoney, computerVotes, 9, false};
     RunUntilIdle(EndGame);
-    EXPECT_TRUE(ShowsAt(c.column, c.row, c.line)) << c.line << "\n" << ScreenDump();
-    EXPECT_EQ(RowText(c.flightsRow), "You took 12 flights in your campaign") << c.line;
+    EXPECT_TRUE(ShowsAt(column, row, line)) << line << "\n" << ScreenDump();
+    EXPECT_EQ(RowText(flightsRow), "You took 12 flights in your campaign") << line;
   }
   EXPECT_TRUE(ShowsAt(20, 24, "Press a letter for a state listing or space bar to end "));
 }

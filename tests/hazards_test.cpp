@@ -1,5 +1,4 @@
 #include "console/console.h"
-#include "engine/engine.h"
 #include "events/events.h"
 #include "tests/support/game_test.h"
 
@@ -18,8 +17,7 @@ TEST_F(HazardTest, EachHazardForEachSide) {
       {player, 58, 1, "You lose two million dollars in funds"},
       {computer, 58, 1, "I lose two million bucks in funds"},
       {player, 63, -1, "The press is calling it Algate"},
-      {computer, 63, -1, "And Al, the media is calling it computergate"},
-  };
+      {computer, 63, -1, "And Al, the media is calling it computergate"}};
   for (const auto& [side, position, moneyAfter, line] : cases) {
     SCOPED_TRACE(line);
     ResetGameState();
@@ -45,17 +43,6 @@ TEST_F(HazardTest, RestDaysPlayTheirClipsOnlyWithSoundOn) {
   EXPECT_TRUE(ShowsAt(1, 3, "I am resting today.  I am going to Go  to a loud rock concert"));
   EXPECT_EQ(console.clips(),
             (std::vector<std::string>{"data\\gosw.wav", "data\\goba.wav", "data\\rock.wav"}));
-}
-
-TEST_F(HazardTest, RestDayTakesThePlayersMove) {
-  game.turnCount = 4;  // the take-off makes it 5
-  game.player.position = 1;
-  console.Type("\r");
-  console.Force({0, 3, 6});  // distance 1, rest day, activity 7
-  RunUntilIdle([] { TurnLoop(); });
-  EXPECT_EQ(game.player.position, 1);
-  EXPECT_EQ(RowText(3), "You are taking a day off to play cards with your speech writer");
-  EXPECT_TRUE(ShowsAt(17, 21, "Please launch  me ")) << ScreenDump();
 }
 
 }  // namespace

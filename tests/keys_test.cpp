@@ -33,9 +33,8 @@ TEST(KeysTest, EscapeSequencesAreConsumedWholeAndNoFurther) {
 
 TEST(KeysTest, CharactersBecomeGameKeys) {
   const std::pair<unsigned, int> keys[] = {
-      {13, kKeyEnter},    {10, kKeyEnter},   {3, kKeyCtrlC}, {27, kKeyEscape},
-      {8, kKeyBackspace}, {127, kKeyDelete}, {'a', 'a'},     {'~', '~'},
-      {9, kKeySpecial},   {0, kKeySpecial},  {0xE9, 0xE9},   {0x25B2, kKeySpecial}};
+      {13, kKeyEnter}, {10, kKeyEnter},  {3, kKeyCtrlC}, {8, kKeyBackspace},   {127, kKeyDelete},
+      {'~', '~'},      {9, kKeySpecial}, {0xE9, 0xE9},   {0x25B2, kKeySpecial}};
   for (const auto& [character, key] : keys) EXPECT_EQ(GameKeyForCharacter(character), key);
 }
 

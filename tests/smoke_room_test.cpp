@@ -34,8 +34,7 @@ TEST_F(SmokeRoomTest, WaysOutAndReasonsToStayForEachSide) {
       {computer, 0, 0, true, {0, 5}, "", "and have no states to give up"},
       {computer, 65, 0, true, {0, 6, 1}, "", "I am surrounded by windbags"},
       {computer, 65, 0, false, {0, 5, 0}, "\r", "I must give you Washington DC"},
-      {computer, 65, 240, true, {0, 0, 0}, "", "I am  in the smoke filled room"},
-  };
+      {computer, 65, 240, true, {0, 0, 0}, "", "I am  in the smoke filled room"}};
   for (const auto& [side, state, other, stays, draws, keys, line] : cases) {
     SCOPED_TRACE(line);
     Hold(side, state);
@@ -68,20 +67,6 @@ TEST_F(SmokeRoomTest, EightScenesInARowAreAllDifferent) {
     scenes.insert(RowText(2));
   }
   EXPECT_EQ(scenes.size(), 8u);
-}
-
-TEST_F(SmokeRoomTest, IntrudersLinesAndCharge) {
-  const char* lines[] = {"Come on Al, I am campaigning here, you are intruding on my action",
-                         "Excuse me for intruding Al, I did not know you were here"};
-  game.firstName = "Al";
-  for (int side : {player, computer}) {
-    ClearScreen();
-    game.currentSide = side;
-    SendIntruderToRoom(59);
-    EXPECT_EQ(RowText(3).substr(19), "Georgia");
-    EXPECT_EQ(RowText(4), lines[side - 1]);
-    EXPECT_EQ(CandidateOf(side).money, 99.0f);
-  }
 }
 
 }  // namespace

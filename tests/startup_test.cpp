@@ -22,8 +22,7 @@ TEST_F(StartUpTest, InstructionPagesWalkForwardAndBack) {
       {"yb", "Press C to continue or R to return to the game  "},
       {"yccc", "Press B to back up or R to return to the game  "},
       {"yccb", "Press C to continue or B to back up or R to return to the game  "},
-      {"yccbb", "Press C to continue or R to return to the game  "},
-  };
+      {"yccbb", "Press C to continue or R to return to the game  "}};
   for (const auto& [keys, prompt] : steps) {
     console.Type(keys);
     RunUntilIdle([] { ShowTitleAndOptions(); });
@@ -44,7 +43,11 @@ TEST_F(StartUpTest, EscapeAtTheQuestionOrEscapeOrControlCInThePagesQuits) {
 }
 
 TEST_F(StartUpTest, NamesKeepTheirBlanksOrStayEmpty) {
-  console.Type("Mary Ann\rGreen Party\r");
+  // Backspace takes back the last letter and its echo; Escape is no letter.
+  console.Type("\b\x1bMary Anx\b");
+  RunUntilIdle(AskNamesAndWelcome);
+  EXPECT_TRUE(ShowsAt(36, 21, "Mary An  "));
+  console.Type("\b\x1bMary Anx\bn\rGreen Party\r");
   AskNamesAndWelcome();
   EXPECT_EQ(RowText(2), "Welcome to the campaign candidate Mary Ann of the Green Party party.");
 

@@ -1,18 +1,17 @@
 #include <filesystem>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "console/console.h"
 #include "engine/engine.h"
+#include "events/events.h"
 #include "model/frozen_game.h"
 #include "tests/support/game_test.h"
 
 namespace ballotrek::testing {
 namespace {
-
-using TakeOffTest = GameTest;
-using LandingTest = GameTest;
 
 class TurnLoopTest : public GameTest {
  protected:
@@ -24,23 +23,17 @@ class TurnLoopTest : public GameTest {
   }
 };
 
-TEST_F(TakeOffTest, EnterClearsTheScreenPlaysTheSidesClipAndFliesOneToTen) {
+// Other keys wait; Enter plays the side's clip and flies one to ten squares.
+TEST_F(TurnLoopTest, EnterTakesTheComputerOffWithItsClip) {
   game.soundFlag = 'y';
-  const std::tuple<int, int, int, const char*> cases[] = {
-      {player, 0, 1, "plwh"}, {computer, 9, 10, "cowh"}, {player, 19, 10, "plwh"}};
-  for (auto [side, forced, distance, clip] : cases) {
-    game.currentSide = side;
-    GotoXY(1, 3);
-    Write("You have landed in Virginia");
-    console.Type("z\r");
-    console.Force({forced});
-    EXPECT_EQ(TakeOff(), distance);
-    EXPECT_EQ(RowText(3), "");
-    EXPECT_EQ(console.clips().back(), "data\\" + std::string(clip) + ".wav");
-  }
+  game.currentSide = computer;
+  console.Type("z\r");
+  console.Force({19});
+  EXPECT_EQ(TakeOff(), 10);
+  EXPECT_EQ(console.clips(), std::vector<std::string>{"data\\cowh.wav"});
 }
 
-TEST_F(TakeOffTest, SoundFreezeListAndHelpKeysReturnToThePrompt) {
+TEST_F(TurnLoopTest, SoundFreezeAndHelpKeysReturnToThePrompt) {
   game.currentSide = player;
   game.soundFlag = '\x1b';  // sound refused for good at start-up
   console.Type("sfN");
@@ -49,37 +42,28 @@ TEST_F(TakeOffTest, SoundFreezeListAndHelpKeysReturnToThePrompt) {
   EXPECT_EQ(RowText(20), "");
   EXPECT_EQ(RowText(19), "") << "the freeze question is cleared away";
   EXPECT_FALSE(std::filesystem::exists(kFrozenGameFile));
-
-  console.Type("C");
-  RunUntilIdle(TakeOff);
-  EXPECT_TRUE(ShowsAt(1, 1, "Here are my states"));
   // C on the help screen only closes it: a list would still wait for the space bar.
   console.Type("hc\r");
   console.Force({0});
   EXPECT_EQ(TakeOff(), 1);
 }
 
-TEST_F(TakeOffTest, RollForOutcomeClearsTheOldOutcomeAndWaitsForEnter) {
-  GotoXY(17, 22);
-  Write("an old outcome");
+// Clearing a line blanks fifty cells, as the outcome row shows.
+TEST_F(TurnLoopTest, RollForOutcomeClearsTheOldOutcomeAndWaitsForEnter) {
+  GotoXY(1, 22);
+  Write(std::string(80, 'x'));
   console.Type("x");
   RunUntilIdle([] { RollForOutcome(6); });
   EXPECT_TRUE(ShowsAt(17, 21, "Press Enter  for outcome \x1E "));
-  EXPECT_EQ(RowText(22), "");
+  EXPECT_EQ(RowText(22), std::string(16, 'x') + std::string(50, ' ') + std::string(14, 'x'));
   console.Type("\r");
   console.Force({9});
   EXPECT_EQ(RollForOutcome(6), 4);
 }
 
-TEST_F(TakeOffTest, ListsShowTheirStatesAcrossThreeColumnsWithTotals) {
-  RunUntilIdle([] { ShowList('u'); });
-  EXPECT_TRUE(ShowsAt(26, 3, "West Virginia  5"));
-  EXPECT_TRUE(ShowsAt(51, 19, "Washington DC  3"));
-
-  game.owner[7] = game.owner[65] = computer;
-  game.computer.votes = 32;
-  game.owner[1] = player;
-  game.player.votes = 13;
+TEST_F(TurnLoopTest, ListsShowTheirStatesAcrossThreeColumnsWithTotals) {
+  for (int position : {7, 65}) Give(position, computer);
+  Give(1, player);
   RunUntilIdle([] { ShowList('c'); });
   EXPECT_EQ(RowText(3), "New York  29" + std::string(13, ' ') + "Washington DC  3");
   EXPECT_EQ(RowText(22), "I have 2 states worth 32 votes");
@@ -97,48 +81,21 @@ TEST_F(TakeOffTest, ListsShowTheirStatesAcrossThreeColumnsWithTotals) {
   EXPECT_TRUE(ShowsAt(26, 23, "Washington DC  3"));
 }
 
-// The price a state's narration names must be the price it is sold at.
-TEST_F(LandingTest, EveryStateNarratesItsNameVotesAndSalePrice) {
-  for (int side : {player, computer}) {
-    game.currentSide = side;
-    for (int position = 1; position <= kLastPosition; ++position) {
-      const BoardPosition& square = BoardTable[position];
-      if (square.electoralVotes == 0) continue;
-      ClearScreen();
-      RunUntilIdle([&] { DispatchLanding(position); });
-      const std::string second = RowText(4);
-      EXPECT_TRUE(RowText(3).substr(19).starts_with(square.name + std::string(","))) << RowText(3);
-      const std::string votes = std::to_string(square.electoralVotes);
-      EXPECT_TRUE(second.starts_with("It has " + votes + " electoral votes")) << second;
-      const auto price = second.find("costs ");
-      ASSERT_NE(price, std::string::npos) << second;
-      EXPECT_EQ(std::stof(second.substr(price + 6)), square.price) << second;
-    }
-  }
-}
-
-TEST_F(LandingTest, NarrationFollowsTheKindOfSquareItsOwnerAndTheSide) {
-  struct Case {
-    int position, owner, side, column, row;
-    const char* text;
-  };
-  const Case cases[] = {
-      {52, Unclaimed, computer, 1, 4, "It has 8 electoral votes and costs 4.0 million dollars"},
-      {53, player, computer, 1, 4, "It has 6 electoral votes and costs 3.0 million dollars"},
+TEST_F(TurnLoopTest, NarrationFollowsTheKindOfSquareItsOwnerAndTheSide) {
+  // The square, its owner, the side landing, and a text at its column and row.
+  const std::tuple<int, int, int, int, int, const char*> cases[] = {
       {41, computer, player, 1, 4, "It has 55 electoral votes, a try for it costs 5.5 million"},
-      {65, player, player, 20, 3, "Washington DC, The Nation's Capital"},
       {65, player, player, 1, 4, "You already have it"},
       {33, NotOwnable, player, 17, 20, "You now have 0 votes and 99 million dollars"},
       {33, NotOwnable, computer, 1, 5, "I must pay one million clams - "},
-      {47, NotOwnable, player, 20, 3, "a press conference"},
       {47, NotOwnable, computer, 1, 4, "There is a pain in the neck newscaster questioning me"}};
-  for (const Case& c : cases) {
+  for (const auto& [position, owner, side, column, row, text] : cases) {
     ClearScreen();
-    game.owner[c.position] = c.owner;
-    game.currentSide = c.side;
-    if (c.owner == c.side) console.Force({1});
-    RunUntilIdle([&] { DispatchLanding(c.position); });
-    EXPECT_TRUE(ShowsAt(c.column, c.row, c.text)) << c.text << "\n" << ScreenDump();
+    game.owner[position] = owner;
+    game.currentSide = side;
+    if (owner == side) console.Force({1});
+    RunUntilIdle([&] { DispatchLanding(position); });
+    EXPECT_TRUE(ShowsAt(column, row, text)) << text << "\n" << ScreenDump();
   }
 }
 
@@ -174,26 +131,63 @@ TEST_F(TurnLoopTest, RaceRemarkFollowsTheLeadBands) {
   }
 }
 
-// The fifth turn brings the race remark, the sixth may call a Congressional vote.
-TEST_F(TurnLoopTest, ThePlayersTurnCountBringsTheRemarkAndTheVote) {
+// The fifth turn brings the race remark and may be a rest day, the sixth may
+// call a Congressional vote.
+TEST_F(TurnLoopTest, ThePlayersTurnCountBringsTheRemarkARestDayAndTheVote) {
   game.firstName = "Ann";
   game.player = {100.0f, 60, 20, false};
   game.computer.votes = 50;
   game.turnCount = 3;
   Play(console, 1, {0});
   EXPECT_EQ(RowText(19), "");
-  Play(console, 1, {0, 0});  // distance 1, and the rest-day draw misses
+  Play(console, 1, {0, 3, 6});  // distance 1, a rest day, its seventh activity
   EXPECT_EQ(RowText(19), std::string(16, ' ') + "You are winning Ann");
+  EXPECT_EQ(RowText(3), "You are taking a day off to play cards with your speech writer");
+  EXPECT_EQ(game.player.position, 21);
   Play(console, 1, {4, 0});
   EXPECT_EQ(RowText(3), "You must return to Washington DC for a Congressional vote");
   EXPECT_EQ(game.player.position, 1);
   EXPECT_TRUE(ShowsAt(17, 21, "Please launch  me "));
 }
 
+// The interlude after the player's take-off; with sound on, the take-off clip
+// plays before a voice.
+TEST_F(TurnLoopTest, InterludeSchedule) {
+  const std::tuple<int, char, bool, bool> cases[] = {
+      {3, 'n', false, true},  {6, 'n', false, false}, {6, 'y', true, false},
+      {13, 'y', false, true}, {16, 'y', true, false}, {5, 'y', false, false}};
+  for (const auto& [turnCount, sound, voice, fact] : cases) {
+    SCOPED_TRACE(std::to_string(turnCount) + sound);
+    ScriptedConsole fresh;
+    ResetGameState();
+    game.turnCount = turnCount - 1;  // the take-off counts one more
+    game.soundFlag = sound;
+    game.player.position = 20;
+    Play(fresh, 1, {0, 0, 0, 0});
+    EXPECT_EQ(fresh.clips().size() == 2, voice);
+    EXPECT_EQ(RowText(1).rfind("President ", 0) == 0, voice);
+    EXPECT_EQ(game.voiceDeck.slots[0] != 0, voice);
+    EXPECT_EQ(!RowText(17).empty(), fact);
+  }
+}
+
+TEST_F(TurnLoopTest, TwentyEightFactsOnceEach) {
+  std::set<std::string> facts;
+  for (int i = 0; i < 28; ++i) {
+    ClearScreen();
+    ShowTrivia();
+    facts.insert(RowText(17) + "|" + RowText(18));
+  }
+  EXPECT_EQ(facts.size(), 28u);
+  for (int slot : game.triviaDeck.slots) EXPECT_EQ(slot, 0);
+}
+
 TEST_F(TurnLoopTest, LandingOnAStateWhereTheOtherStandsSendsTheIntruderToTheRoom) {
   game.computer.position = 8;
   Play(console, 1, {7});
   EXPECT_EQ(RowText(3), "You have landed in Connecticut") << "only the board name";
+  EXPECT_TRUE(ShowsAt(1, 4, "Come on , I am campaigning here, you are intruding"));
+  EXPECT_EQ(game.player.money, 99.0f);
   EXPECT_TRUE(game.player.inSmokeRoom);
   EXPECT_EQ(game.player.position, SmokeRoomPosition);
 
@@ -201,6 +195,8 @@ TEST_F(TurnLoopTest, LandingOnAStateWhereTheOtherStandsSendsTheIntruderToTheRoom
   game.owner[1] = player;
   Play(console, 2, {0, 0, 0});
   EXPECT_EQ(RowText(3), "  I have landed in Virginia");
+  EXPECT_TRUE(ShowsAt(1, 4, "Excuse me for intruding , I did not know you were here"));
+  EXPECT_EQ(game.computer.money, 99.0f);
   EXPECT_TRUE(game.computer.inSmokeRoom);
 
   // Meeting on a special square is no intrusion: the square's event runs.
@@ -214,8 +210,8 @@ TEST_F(TurnLoopTest, LandingOnAStateWhereTheOtherStandsSendsTheIntruderToTheRoom
 
 TEST_F(TurnLoopTest, LandingSoundsFollowTheSquare) {
   const std::pair<int, std::vector<std::string>> cases[] = {
-      {7, {"bist"}},  {41, {"bist"}}, {49, {"bist"}}, {57, {"bist"}},         {10, {"ocea"}},
-      {22, {"bliz"}}, {33, {"smin"}}, {47, {"prco"}}, {58, {"gosw", "goba"}}, {1, {}}};
+      {41, {"bist"}}, {10, {"ocea"}},         {22, {"bliz"}}, {33, {"smin"}},
+      {47, {"prco"}}, {58, {"gosw", "goba"}}, {1, {}}};
   for (const auto& [square, names] : cases) {
     ScriptedConsole fresh;
     ResetGameState();
@@ -228,30 +224,24 @@ TEST_F(TurnLoopTest, LandingSoundsFollowTheSquare) {
   }
 }
 
-TEST_F(TurnLoopTest, EndOfTurnCheckEndsTheGameWithTheRightOutcome) {
-  struct Case {
-    int playerVotes, computerVotes;
-    float playerMoney, computerMoney;
-    int computerFrom;  // the computer flies one square from here
-    const char* outcome;
-  };
-  const Case cases[] = {{270, 0, 100.0f, 100.0f, 10, "You win with 270 votes, i have 0"},
-                        {0, 270, 100.0f, 100.0f, 10, "I win with 270 votes, you have 0"},
-                        {269, 269, 1.0f, 2.0f, 10, "It is an electoral vote tie at 269 votes each"},
-                        {10, 20, 0.049f, 100.0f, 10, "Your campaign is now trash"},
-                        // The room's entry charge breaks the computer during its own turn.
-                        {10, 20, 100.0f, 1.04f, 32, "I lost my shirt and i feel pretty hurt."},
-                        {269, 268, 0.05f, 0.05f, 10, "Your takeoff"}};
-  for (const Case& c : cases) {
+// Each side lands on a state of its own, so only the votes and the money can
+// end the game; the room's entry charge can break the computer on its turn.
+TEST_F(TurnLoopTest, EndOfTurnCheckEndsTheGameOnVotesOrAnEmptyPurse) {
+  // The votes and money of each side, the square the computer flies on from, and the ending.
+  const std::tuple<int, int, float, float, int, bool> cases[] = {
+      {270, 0, 100, 100, 10, true},   {0, 270, 100, 100, 10, true},
+      {269, 269, 1, 2, 10, true},     {10, 20, 0.049f, 100, 10, true},
+      {10, 20, 100, 1.04f, 32, true}, {269, 268, 0.05f, 0.05f, 10, false}};
+  for (const auto& [playerVotes, computerVotes, playerMoney, computerMoney, from, ends] : cases) {
     ScriptedConsole fresh;
     ResetGameState();
-    game.firstName = "Ann";
-    game.player = {c.playerMoney, c.playerVotes, 0, false};
-    game.computer = {c.computerMoney, c.computerVotes, c.computerFrom, false};
-    game.owner[1] = player;  // both land on their own states: only a remark
+    game.player = {playerMoney, playerVotes, 0, false};
+    game.computer = {computerMoney, computerVotes, from, false};
+    game.owner[1] = player;
     game.owner[11] = computer;
     Play(fresh, 2, {0, 0, 0, 0});  // each side: a distance of 1, then its remark
-    EXPECT_NE(ScreenDump().find(c.outcome), std::string::npos) << c.outcome << "\n" << ScreenDump();
+    const bool ended = ScreenDump().find("flights in your campaign") != std::string::npos;
+    EXPECT_EQ(ended, ends) << ScreenDump();
   }
 }
 

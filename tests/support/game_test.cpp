@@ -60,13 +60,12 @@ void GameTest::TearDown() {
 int GameTest::RunToEnd(const std::function<void()>& body) {
   try {
     body();
+    ADD_FAILURE() << "the game returned instead of ending the process\n" << ScreenDump();
   } catch (const ProcessEnded& end) {
     return end.status;
   } catch (const OutOfKeys& error) {
     ADD_FAILURE() << error.what();
-    return -1;
   }
-  ADD_FAILURE() << "the game returned instead of ending the process\n" << ScreenDump();
   return -1;
 }
 

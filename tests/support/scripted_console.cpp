@@ -4,13 +4,9 @@
 
 namespace ballotrek::testing {
 
-ScriptedConsole::ScriptedConsole() { InstallBackends({this, this, this, this, this}); }
-
 void ScriptedConsole::Type(const std::string& keys) {
   for (char c : keys) keys_.push_back(static_cast<unsigned char>(c));
 }
-
-void ScriptedConsole::TypeKey(int key) { keys_.push_back(key); }
 
 void ScriptedConsole::Force(std::initializer_list<int> values) {
   forced_.insert(forced_.end(), values.begin(), values.end());
@@ -21,12 +17,6 @@ int ScriptedConsole::GetKey() {
   const int key = keys_.front();
   keys_.pop_front();
   return key;
-}
-
-void ScriptedConsole::SleepUntil(TimePoint deadline) {
-  if (deadline <= now_) return;
-  waited_ += std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now_).count();
-  now_ = deadline;
 }
 
 int ScriptedConsole::Next() {
@@ -40,9 +30,13 @@ std::string TextAt(int column, int row, int length) {
   return GameScreen().Text(column, row, length);
 }
 
-std::string RowText(int row) { return GameScreen().RowText(row); }
+std::string RowText(int row) {
+  return GameScreen().RowText(row);
+}
 
-std::string ScreenDump() { return GameScreen().Dump(); }
+std::string ScreenDump() {
+  return GameScreen().Dump();
+}
 
 bool ShowsAt(int column, int row, const std::string& text) {
   return TextAt(column, row, static_cast<int>(text.size())) == text;

@@ -4,6 +4,7 @@
 // process arrives as an exception.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <random>
 #include <stdexcept>
@@ -33,17 +34,16 @@ class ScriptedConsole : public Terminal,
                         public SoundPlayer,
                         public ProcessControl {
  public:
-  ScriptedConsole();
+  ScriptedConsole() { InstallBackends({this, this, this, this, this}); }
 
   // Queues keys; Enter is written '\r', Escape '\x1b'.
   void Type(const std::string& keys);
-  void TypeKey(int key);
+  void TypeKey(int key) { keys_.push_back(key); }
   // Queues raw values for the following Rand() calls.
   void Force(std::initializer_list<int> values);
   bool AllForcedUsed() const { return forced_.empty(); }
 
   const std::vector<std::string>& clips() const { return clips_; }
-  long long millisecondsWaited() const { return waited_; }
   int keysLeft() const { return static_cast<int>(keys_.size()); }
 
   // Terminal
@@ -51,7 +51,7 @@ class ScriptedConsole : public Terminal,
   int GetKey() override;
   // Clock
   TimePoint Now() override { return now_; }
-  void SleepUntil(TimePoint deadline) override;
+  void SleepUntil(TimePoint deadline) override { now_ = std::max(now_, deadline); }
   // RandomSource
   int Next() override;
   // SoundPlayer
@@ -65,7 +65,6 @@ class ScriptedConsole : public Terminal,
   std::mt19937 engine_{12345};
   std::vector<std::string> clips_;
   TimePoint now_{};
-  long long waited_ = 0;
 };
 
 // Text on the game screen; columns and rows count from 1.
