@@ -81,7 +81,8 @@ TEST_F(ChallengeTest, ComputerChallengeRules) {
       {0, 265, 15.1f, 2, true}, {0, 265, 15, 2, false},       // reaching 270 keeping more than 7.0
       {0, 264, 100, 2, false},                                // reaching 269
       {220, 121, 30, 1, true},  {220, 121, 29.9f, 1, false},  // the player at 220 with 30.0
-      {219, 121, 30, 1, false}};                              // the player at 219
+      {219, 121, 30, 1, false},                               // the player at 219
+      {220, 121, 30, 3, false}};                              // at 220, a 10-vote state
   for (const auto& [playerVotes, computerVotes, money, position, challenges] : cases) {
     ResetGameState();
     game.player.votes = playerVotes;  // the totals alone matter to the rules

@@ -65,6 +65,7 @@ TEST_F(ClaimingTest, ComputerPurchaseRules) {
       {200, 0, 100, 4, 1, true},  {199, 0, 100, 4, 1, false},   // 200 votes buy anything
       {0, 0, 100, 19, 1, true},                                 // more than 10 votes
       {160, 0, 100, 26, 1, true}, {160, 0, 100, 2, 1, false},   // from 160, more than 5
+      {160, 0, 100, 3, 1, true},                                // 160 and a 10-vote state
       {0, 200, 7.0f, 4, 1, true}, {0, 200, 6.9f, 4, 1, false},  // the player at 200, 7.0 left
       {0, 199, 100, 4, 1, false},                               // the player at 199
       {0, 0, 100, 3, 2, true},    {0, 0, 100, 3, 1, false},     // 6 to 10 votes below 160, d of 2
