@@ -273,6 +273,11 @@ Terminal* StartPlatformTerminal() {
                  inputIsConsole ? "output" : "input");
     return nullptr;
   }
+  // The buffer to give back, named through CONOUT$: under wine the standard
+  // output handle stands for whichever buffer is active, the game's included.
+  HANDLE user = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (user != INVALID_HANDLE_VALUE) saved.output = user;
   saved.inputCodePage = GetConsoleCP();
   saved.outputCodePage = GetConsoleOutputCP();
   GetConsoleCursorInfo(saved.output, &saved.cursor);

@@ -48,7 +48,11 @@ PtySession::PtySession(const std::string& binary, const std::string& workingDire
     setenv("LC_ALL", "C.UTF-8", 1);
     for (const std::string& setting : options.environment)
       putenv(const_cast<char*>(setting.c_str()));
-    execl(binary.c_str(), binary.c_str(), nullptr);
+    std::vector<char*> argv{const_cast<char*>(binary.c_str())};
+    for (const std::string& argument : options.arguments)
+      argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execvp(binary.c_str(), argv.data());
     _exit(127);
   }
 }
