@@ -63,7 +63,8 @@ TEST_F(ClipFilesTest, TheWorkingFolderComesFirstThenTheInstalledClips) {
   EXPECT_EQ(FindClipFile("data\\exit.wav"), "");  // nothing installed to look in
   SetInstalledClipFolder(folder / "share/games/ballotrek");
   EXPECT_EQ(FindClipFile("data\\anth.wav"), "data/anth.wav");
-  EXPECT_EQ(FindClipFile("data\\exit.wav"), (folder / "share/games/ballotrek/exit.wav").string());
+  EXPECT_EQ(FindClipFile("data\\exit.wav"),
+            (folder / "share/games/ballotrek" / "exit.wav").string());
   EXPECT_EQ(FindClipFile("data\\wich.wav"), "data/wich.wav");
   EXPECT_EQ(FindClipFile("data\\hail.wav"), "");
   EXPECT_EQ(FindClipFile("data\\data.wav"), "");  // a folder is no clip
