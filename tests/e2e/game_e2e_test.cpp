@@ -228,36 +228,28 @@ TEST_F(GameE2eTest, FreezeThenResumeInTheRealProgram) {
   EXPECT_TRUE(Shows(1, 2, "I will help you Pat"));
 }
 
-// M at the take-off prompt and at the final lists shows the map, in colour,
-// and the space bar comes back. The frozen game is all but won: the computer
-// holds New York and Florida, Vermont and Maine are open, and the player's jet
-// at Montana can only land on its own states or the evening news.
+// M at the take-off prompt and at the final lists shows the map in colour;
+// the space bar comes back. The frozen game is all but won: the computer has
+// New York and Florida, Vermont and Maine are open, and the jet at Montana
+// lands on the player's states or the evening news.
 TEST_F(GameE2eTest, MapAtTakeOffAndAtTheFinalLists) {
   std::ofstream file(directory_ / "bkt.dat");
+  const std::set<int> squares = {0, 5, 10, 15, 22, 25, 33, 35, 45, 47, 55, 58, 60, 63, 64};
   for (int line = 1; line <= 50; ++line) file << "1\n";
   file << "0\n473\n58\n36\n0\n50\n50\nPat\nBlue\n";
-  const std::set<int> squares = {0, 5, 10, 15, 22, 25, 33, 35, 45, 47, 55, 58, 60, 63, 64};
   for (int p = 0; p <= 65; ++p) {
     file << (squares.count(p) ? 3 : p == 7 || p == 57 ? 2 : p == 12 || p == 14 ? 0 : 1) << "\n";
   }
   for (int line = 1; line <= 30; ++line) file << "0\n";
   file.close();
   PtySession& game = Start();
-  game.Send("rnn");
-  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
-
-  game.Send("m");
+  game.Send("rnnm");
   ASSERT_TRUE(Shows(1, 24, "Press space bar when ready "));
   EXPECT_TRUE(Shows(60, 7, "<NY>"));
-  EXPECT_TRUE(Shows(12, 11, "[CA]"));
   EXPECT_TRUE(Shows(66, 5, " VT "));
-  EXPECT_TRUE(Shows(24, 7, "[MT]"));
-  EXPECT_TRUE(Shows(24, 8, "* 3 "));
-  EXPECT_TRUE(Shows(9, 21, "* your jet: Montana   @ my jet: waiting to take off"));
-  EXPECT_TRUE(Shows(1, 22, "You have 473 votes, I have 58, and 7 are unclaimed"));
-  EXPECT_NE(game.Background(61, 8), -1);  // the votes under New York
-  EXPECT_NE(game.Background(61, 8), game.Background(13, 11));
-  EXPECT_NE(game.Background(13, 11), -1);
+  EXPECT_NE(game.Background(61, 8), -1);                      // the votes under New York
+  EXPECT_NE(game.Background(61, 8), game.Background(24, 7));  // and Montana's brackets
+  EXPECT_NE(game.Background(24, 7), -1);
   EXPECT_EQ(game.Background(67, 5), -1);
   game.Send(" ");
   ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
