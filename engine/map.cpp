@@ -40,7 +40,7 @@ constexpr std::array<Tile, 51> kTiles = {{
 // over the votes, with the jets' marks on either side of the votes.
 constexpr int kLeftColumn = 6;
 constexpr int kTopRow = 3;
-constexpr int kTileWidth = 6;
+constexpr int kTilePitch = 6;
 constexpr char kPlayerJet = '*';
 constexpr char kComputerJet = '@';
 
@@ -60,10 +60,10 @@ std::string Marked(int owner, const std::string& text) {
 void DrawTile(const Tile& tile) {
   const int owner = game.owner[tile.position];
   const int votes = BoardTable[tile.position].electoralVotes;
-  GotoXY(kLeftColumn + kTileWidth * tile.column, kTopRow + 2 * tile.row);
+  GotoXY(kLeftColumn + kTilePitch * tile.column, kTopRow + 2 * tile.row);
   SetColour(ColourOf(owner));
   Write(Marked(owner, tile.code));
-  GotoXY(kLeftColumn + kTileWidth * tile.column, kTopRow + 2 * tile.row + 1);
+  GotoXY(kLeftColumn + kTilePitch * tile.column, kTopRow + 2 * tile.row + 1);
   Print(game.player.position == tile.position ? kPlayerJet : ' ', votes < 10 ? " " : "", votes,
         game.computer.position == tile.position ? kComputerJet : ' ');
   SetColour(Colour::Default);
