@@ -39,7 +39,8 @@ class GameE2eTest : public ::testing::Test {
   }
 
   PtySession& Start(const PtyOptions& options = {}) {
-    game_ = std::make_unique<PtySession>(BALLOTREK_BINARY, directory_.string(), options);
+    game_ = std::make_unique<PtySession>(Installed() ? Installed() : BALLOTREK_BINARY,
+                                         directory_.string(), options);
     return *game_;
   }
 
@@ -66,6 +67,11 @@ class GameE2eTest : public ::testing::Test {
            << "\"" << text << "\" is not at column " << column << ", row " << row << "\n"
            << game_->ScreenText(true);
   }
+
+  // An installed game to try instead of the one just built, started from an
+  // empty folder: BALLOTREK_INSTALLED names its executable and
+  // BALLOTREK_INSTALLED_CLIPS the folder its clips were installed in.
+  static const char* Installed() { return std::getenv("BALLOTREK_INSTALLED"); }
 
   std::filesystem::path directory_;
   std::unique_ptr<PtySession> game_;
@@ -266,9 +272,14 @@ TEST_F(GameE2eTest, MapAtTakeOffAndAtTheFinalLists) {
 #ifdef BALLOTREK_DATA_DIR
 // With sound on, the game's clips play through the sound device (here ALSA
 // writing into a file) to their end, and nothing from the audio layer ever
-// reaches the screen.
+// reaches the screen. An installed game finds its own clips from any folder.
 TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
-  std::filesystem::copy(BALLOTREK_DATA_DIR, directory_ / "data");
+  std::filesystem::path clips = directory_ / "data";
+  if (Installed()) {
+    clips = std::getenv("BALLOTREK_INSTALLED_CLIPS");
+  } else {
+    std::filesystem::copy(BALLOTREK_DATA_DIR, clips);
+  }
   const std::filesystem::path sink = directory_ / "played.raw";
   const std::filesystem::path config = directory_ / "asound.conf";
   std::ofstream(config) << "pcm.!default { type file; slave.pcm { type null }; file \""
@@ -286,7 +297,7 @@ TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
   // Each clip starts the file afresh: it holds the samples of the last one,
   // all of them (a WAV file's header is 44 bytes).
   const auto samples = [&](const char* clip) {
-    return std::filesystem::file_size(directory_ / "data" / clip) - 44;
+    return std::filesystem::file_size(clips / clip) - 44;
   };
   EXPECT_EQ(anthem, samples("anth.wav"));
   // The take-off clip, or the landing clip after it (New York, the Atlantic).
@@ -296,6 +307,27 @@ TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
       << last;
   EXPECT_EQ(game.Text(1, 1, 80) + game.Text(1, 2, 80), "") << game.ScreenText(true);
   EXPECT_EQ(game.Text(1, 3, 19), "You have landed in") << game.ScreenText(true);
+
+  // Whatever the landing asks is answered no, up to the computer's launch.
+  auto nextAnswer = std::chrono::steady_clock::now();
+  ASSERT_TRUE(game.WaitUntil(
+      [&] {
+        if (game.Text(17, 21, 17) == "Please launch  me") return true;
+        if (std::chrono::steady_clock::now() > nextAnswer) {
+          game.Send("n");
+          nextAnswer += milliseconds(1000);
+        }
+        return false;
+      },
+      milliseconds(30000)))
+      << game.ScreenText(true);
+  game.Send(kEscape);
+  ASSERT_TRUE(Shows(17, 21, kConcedeQuestion, milliseconds(10000)));
+  game.Send("y");
+  ASSERT_TRUE(Shows(34, 22, kExitPrompt, milliseconds(30000)));
+  game.Send(kEscape);
+  EXPECT_EQ(game.WaitForExit(milliseconds(30000)), 0) << game.ScreenText(true);
+  EXPECT_EQ(std::filesystem::file_size(sink), samples("exit.wav"));
 }
 #endif
 
