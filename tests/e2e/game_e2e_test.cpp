@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -231,6 +232,41 @@ TEST_F(GameE2eTest, FreezeThenResumeInTheRealProgram) {
   ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
   again.Send("h");
   EXPECT_TRUE(Shows(1, 2, "I will help you Pat"));
+}
+
+// M at the take-off prompt and at the final lists shows the map in colour;
+// the space bar comes back. In the frozen game, all but won, the jet at
+// Montana lands on the player's states or the evening news.
+TEST_F(GameE2eTest, MapAtTakeOffAndAtTheFinalLists) {
+  std::ofstream file(directory_ / "bkt.dat");
+  const std::set<int> squares = {0, 5, 10, 15, 22, 25, 33, 35, 45, 47, 55, 58, 60, 63, 64};
+  for (int line = 1; line <= 50; ++line) file << "1\n";
+  file << "0\n473\n58\n36\n0\n50\n50\nPat\nBlue\n";
+  for (int p = 0; p <= 65; ++p) {
+    file << (squares.count(p) ? 3 : p == 7 || p == 57 ? 2 : p == 12 || p == 14 ? 0 : 1) << "\n";
+  }
+  for (int line = 1; line <= 30; ++line) file << "0\n";
+  file.close();
+  PtySession& game = Start();
+  game.Send("rnnm");
+  ASSERT_TRUE(Shows(1, 24, "Press space bar when ready "));
+  EXPECT_TRUE(Shows(60, 7, "<NY>"));
+  EXPECT_NE(game.Background(61, 8), -1);                      // the votes under New York
+  EXPECT_NE(game.Background(61, 8), game.Background(24, 7));  // and Montana's brackets
+  EXPECT_NE(game.Background(24, 7), -1);
+  EXPECT_EQ(game.Background(67, 5), -1);  // Vermont, unclaimed
+  game.Send(" ");
+  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
+
+  // Spare Enters answer a news story's rolls; the final prompt ignores them.
+  game.Send("\r\r\r\r");
+  const std::string_view finalPrompt = "Press a letter for a state listing or space bar to end ";
+  ASSERT_TRUE(Shows(20, 24, finalPrompt, milliseconds(20000)));
+  game.Send("m");
+  ASSERT_TRUE(Shows(1, 1, "Here is the campaign map with electoral votes:"));
+  game.Send(" ");
+  EXPECT_TRUE(Shows(20, 24, finalPrompt));
+  EXPECT_EQ(game.Text(1, 1, 80), "");
 }
 
 #ifdef BALLOTREK_DATA_DIR

@@ -131,6 +131,13 @@ std::string PtySession::Text(int column, int row, int length) const {
   return text;
 }
 
+int PtySession::Background(int column, int row) const {
+  VTermScreenCell cell{};
+  vterm_screen_get_cell(vterm_obtain_screen(vterm_), {row - 1, column - 1}, &cell);
+  if (VTERM_COLOR_IS_DEFAULT_BG(&cell.bg)) return -1;
+  return VTERM_COLOR_IS_INDEXED(&cell.bg) ? cell.bg.indexed.idx : 256;
+}
+
 std::string PtySession::ScreenText(bool numbered) const {
   std::string text;
   for (int row = 1; row <= rows_; ++row) {

@@ -57,6 +57,8 @@ class PtySession {
 
   // The screen as last read, in UTF-8, trailing blanks of each row removed.
   std::string Text(int column, int row, int length) const;
+  // The background of a cell: its palette index, or -1 for the terminal's own.
+  int Background(int column, int row) const;
   // Every row, each ended by a line end; numbered for failure messages.
   std::string ScreenText(bool numbered = false) const;
 
