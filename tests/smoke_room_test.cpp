@@ -7,56 +7,53 @@
 namespace ballotrek::testing {
 namespace {
 
-class SmokeRoomTest : public GameTest {
- protected:
-  // A new game with the side in the room, owning the state at position (0 for none), on its turn.
-  void Hold(int side, int position) {
-    ResetGameState();
-    ClearScreen();
-    game.firstName = "Al";
-    game.currentSide = side;
-    CandidateOf(side) = {100, BoardTable[position].electoralVotes, SmokeRoomPosition, true};
-    if (position > 0) game.owner[position] = side;
-  }
-};
+class SmokeRoomTest : public GameTest {};
 
+// A side held in the room (still held when its turn ended the game), owning the state at `state` (none at 0); the other
+// side has `other` votes, or came in too when that is -1. Sound is on.
 TEST_F(SmokeRoomTest, WaysOutAndReasonsToStayForEachSide) {
-  // other is -1 when the other side came in too, else its votes; the side owns the state
-  // at position state (none at 0).
-  const std::tuple<int, int, int, bool, std::vector<int>, const char*, const char*> cases[] = {
-      {player, 0, -1, false, {}, "", "scampered out the door when I came in"},
-      {player, 0, 0, false, {18}, "", "Slick move!  You snuck out"},
-      {player, 0, 0, true, {17, 0}, "", "Oh Al, you are stuck in that putrid room"},
-      {player, 1, 0, true, {0, 3}, "xN", "Have some champagne and caviar Al"},
-      {player, 1, 0, false, {0, 0}, "y\r", "Too bad Al you give me Virginia"},
-      {computer, 0, -1, false, {}, "", "you came in and I snuck out behind you"},
-      {computer, 0, 0, false, {19}, "", "oh baby, I bolted out during a toast"},
-      {computer, 0, 0, true, {0, 5}, "", "and have no states to give up"},
-      {computer, 65, 0, true, {0, 6, 1}, "", "I am surrounded by windbags"},
-      {computer, 65, 0, false, {0, 5, 0}, "\r", "I must give you Washington DC"},
-      {computer, 65, 240, true, {0, 0, 0}, "", "I am  in the smoke filled room"}};
-  for (const auto& [side, state, other, stays, draws, keys, line] : cases) {
+  // clang-format off
+  const std::tuple<int, int, int, const char*, std::vector<int>, const char*, int, const char*,
+                   bool> cases[] = {
+      {player, 0, -1, "", {}, "smro", 2, "you crouched down and scampered out the door", false},
+      {player, 0, 0, "", {18}, "smro", 2, "Slick move!  You snuck out behind a big fat guy", false},
+      {player, 0, 0, "", {17, 0}, "", 2, "Oh Al, you are stuck in that putrid room", true},
+      {player, 1, 0, "xN", {0, 3}, "", 2, "Have some champagne and caviar Al, you are not", true},
+      {player, 1, 0, "y\r", {0, 0}, "chal smin", 15, "Too bad Al you give me Virginia and its 13",
+       false},
+      {player, 1, 260, "y\r", {0, 0}, "chal smin hail", 3, "                    I beat you Al",
+       true},
+      {computer, 0, -1, "", {}, "smro", 2, "thanks Al, he he he he he he he he you came in", false},
+      {computer, 0, 0, "", {18}, "smro", 2, "oh baby, I bolted out during a toast to Herbert", false},
+      {computer, 0, 0, "", {0, 5}, "", 1, "I am in the smoke filled room and have no states to", true},
+      {computer, 65, 0, "", {0, 6, 1}, "", 2, "I am surrounded by windbags but I must stay", true},
+      {computer, 65, 239, "\r", {0, 5, 0}, "chal smin", 15, "Darn it Al, I must give you Washing",
+       false},
+      {computer, 65, 240, "", {0, 0, 0}, "", 1, "I am  in the smoke filled room", true},
+      {computer, 41, 239, "\r", {0, 0, 0}, "chal smin hail", 3, "                     Congratulat",
+       true}};
+  // clang-format on
+  for (const auto& [side, state, other, keys, draws, clips, row, line, stays] : cases) {
     SCOPED_TRACE(line);
-    Hold(side, state);
-    const int otherSide = side == player ? computer : player;
-    CandidateOf(otherSide) = {100, std::max(other, 0), 0, other < 0};
-    console.Type(keys);
-    for (int draw : draws) console.Force({draw});
-    RunSmokeRoomTurn();
-    EXPECT_NE(ScreenDump().find(line), std::string::npos) << ScreenDump();
+    ScriptedConsole fresh;
+    ResetGameState();
+    game.firstName = "Al";
+    game.soundFlag = 'y';
+    game.currentSide = side;
+    CandidateOf(side) = {100, BoardTable[state].electoralVotes, SmokeRoomPosition, true};
+    if (state > 0) game.owner[state] = side;
+    CandidateOf(side == player ? computer : player) = {100, std::max(other, 0), 0, other < 0};
+    fresh.Type(keys);
+    fresh.Force(draws);
+    RunUntilIdle(RunSmokeRoomTurn);
+    EXPECT_TRUE(ShowsAt(1, row, line)) << ScreenDump();
+    std::string played;
+    for (const std::string& clip : fresh.clips()) played += clip.substr(5, 4) + " ";
+    EXPECT_EQ(played, *clips ? std::string(clips) + " " : "");
     EXPECT_EQ(CandidateOf(side).inSmokeRoom, stays);
-    EXPECT_TRUE(state == 0 || game.owner[state] == (stays ? side : otherSide));
-    EXPECT_TRUE(console.keysLeft() == 0 && console.AllForcedUsed());
+    EXPECT_TRUE(state == 0 || row == 3 || game.owner[state] == (stays ? side : 3 - side));
+    EXPECT_TRUE(fresh.keysLeft() == 0 && fresh.AllForcedUsed());
   }
-}
-
-TEST_F(SmokeRoomTest, GiveUpThatDecidesTheGameEndsIt) {
-  Hold(player, 1);
-  game.computer.votes = 260;
-  console.Type("y\r");
-  console.Force({0, 0});
-  RunUntilIdle([] { RunSmokeRoomTurn(); });
-  EXPECT_TRUE(ShowsAt(21, 3, "I beat you Al fair and square!")) << ScreenDump();
 }
 
 TEST_F(SmokeRoomTest, EightScenesInARowAreAllDifferent) {

@@ -8,7 +8,7 @@ void ScriptedConsole::Type(const std::string& keys) {
   for (char c : keys) keys_.push_back(static_cast<unsigned char>(c));
 }
 
-void ScriptedConsole::Force(std::initializer_list<int> values) {
+void ScriptedConsole::Force(const std::vector<int>& values) {
   forced_.insert(forced_.end(), values.begin(), values.end());
 }
 

@@ -40,10 +40,16 @@ class ScriptedConsole : public Terminal,
   void Type(const std::string& keys);
   void TypeKey(int key) { keys_.push_back(key); }
   // Queues raw values for the following Rand() calls.
-  void Force(std::initializer_list<int> values);
+  void Force(const std::vector<int>& values);
   bool AllForcedUsed() const { return forced_.empty(); }
 
   const std::vector<std::string>& clips() const { return clips_; }
+  // The screen as it stood when the last clip began.
+  const std::string& screenAtLastClip() const { return screenAtLastClip_; }
+  // Scripted time waited so far, in milliseconds.
+  long elapsedMs() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now_.time_since_epoch()).count();
+  }
   int keysLeft() const { return static_cast<int>(keys_.size()); }
 
   // Terminal
@@ -55,7 +61,10 @@ class ScriptedConsole : public Terminal,
   // RandomSource
   int Next() override;
   // SoundPlayer
-  void Play(std::string_view path) override { clips_.emplace_back(path); }
+  void Play(std::string_view path) override {
+    clips_.emplace_back(path);
+    screenAtLastClip_ = GameScreen().Dump();
+  }
   // ProcessControl
   [[noreturn]] void End(int status) override { throw ProcessEnded{status}; }
 
@@ -64,6 +73,7 @@ class ScriptedConsole : public Terminal,
   std::deque<int> forced_;
   std::mt19937 engine_{12345};
   std::vector<std::string> clips_;
+  std::string screenAtLastClip_;
   TimePoint now_{};
 };
 
