@@ -41,6 +41,7 @@ TEST_F(TransferTest, GainsOfThreeAsTheStatesRunOut) {
       {player, {1, 2, 6, 65}, {4, 63, 0}, {6, 65, 1}},  // 5 and 64 are no states
       {computer, {1, 2, 3, 65}, {0, 0, 0}, {1, 2, 3}},
       {computer, {1, 2, 3, 65}, {0, 0, 65}, {1, 2, 65}},
+      {computer, {1, 2, 65}, {0, 0, 0}, {1, 2, 65}},  // from 0, only Washington DC left
       {player, {30, 61}, {10, 40, 50}, {30, 61}},
       {computer, {30}, {10, 40}, {30}},
       {player, {}, {10}, {}}};
