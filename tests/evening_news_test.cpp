@@ -1,5 +1,3 @@
-#include <set>
-
 #include "console/console.h"
 #include "events/events.h"
 #include "tests/support/game_test.h"
@@ -49,18 +47,6 @@ TEST_F(EveningNewsTest, EachKindOfStoryForEachSide) {
     EXPECT_TRUE(VotesMatchOwners());
     EXPECT_TRUE(fresh.AllForcedUsed());
   }
-}
-
-TEST_F(EveningNewsTest, ThirtyLandingsThirtyStoriesThenAFreshDeck) {
-  std::set<std::string> stories;
-  for (int landing = 0; landing < 30; ++landing) {
-    game.currentSide = landing % 2 == 0 ? player : computer;
-    ClearScreen();
-    RunUntilIdle(RunEveningNews);  // gains and losses stop at their Enter prompt
-    stories.insert(TextAt(25, 5, 55));
-  }
-  EXPECT_EQ(stories.size(), 30u);
-  for (int slot : game.newsDeck.slots) EXPECT_EQ(slot, 0);
 }
 
 }  // namespace

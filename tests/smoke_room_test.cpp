@@ -1,5 +1,3 @@
-#include <set>
-
 #include "console/console.h"
 #include "events/events.h"
 #include "tests/support/game_test.h"
@@ -9,8 +7,8 @@ namespace {
 
 class SmokeRoomTest : public GameTest {};
 
-// A side held in the room (still held when its turn ended the game), owning the state at `state` (none at 0); the other
-// side has `other` votes, or came in too when that is -1. Sound is on.
+// A side held in the room (still held when its turn ended the game), owning the state at `state`
+// (none at 0); the other side has `other` votes, or came in too when that is -1. Sound is on.
 TEST_F(SmokeRoomTest, WaysOutAndReasonsToStayForEachSide) {
   // clang-format off
   const std::tuple<int, int, int, const char*, std::vector<int>, const char*, int, const char*,
@@ -54,16 +52,6 @@ TEST_F(SmokeRoomTest, WaysOutAndReasonsToStayForEachSide) {
     EXPECT_TRUE(state == 0 || row == 3 || game.owner[state] == (stays ? side : 3 - side));
     EXPECT_TRUE(fresh.keysLeft() == 0 && fresh.AllForcedUsed());
   }
-}
-
-TEST_F(SmokeRoomTest, EightScenesInARowAreAllDifferent) {
-  std::set<std::string> scenes;
-  for (int i = 0; i < 8; ++i) {
-    ClearScreen();
-    ShowRoomScene();
-    scenes.insert(RowText(2));
-  }
-  EXPECT_EQ(scenes.size(), 8u);
 }
 
 }  // namespace

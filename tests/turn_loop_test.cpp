@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "console/console.h"
@@ -133,6 +134,14 @@ TEST_F(TurnLoopTest, WholeTurns) {
        {{1, 4, "Oh no, I fell off the golf cart and cracked my USB port"},
        {17, 20, "I now have 0 votes and 98 million dollars"}},
        [] { PlayerLandsAtHome(); game.computer.position = 57; }},
+      {"the blizzard", "\r", {0}, "plwh bliz", 4100,
+       {{1, 6, "You must pay two million dollars to drag it out"},
+       {17, 20, "You now have 0 votes and 98 million dollars"}}, [] { game.player.position = 21; }},
+      {"the computer's scandal", "\r\r", {0, 0, 0}, "plwh cowh", 6800,
+       {{1, 4, "And Al, the media is calling it computergate"},
+       {1, 5, "It will take 4million dollars in hush money to cover it up"},
+       {17, 20, "I now have 0 votes and 96 million dollars"}},
+       [] { PlayerLandsAtHome(); game.computer.position = 62; }},
       {"the press conference, Raleigh typed in capitals", "\rRALEIGH\r\r", {0, 61, 0},
        "plwh prco wich chal", 4300, {{1, 4, "A wise guy reporter is asking you a question"},
        {1, 6, "What is the capital of North Carolina (no spaces)?RALEIGH"},
@@ -303,15 +312,23 @@ TEST_F(TurnLoopTest, RaceRemarkFollowsTheLeadBands) {
   }
 }
 
-TEST_F(TurnLoopTest, TwentyEightFactsOnceEach) {
-  std::set<std::string> facts;
-  for (int i = 0; i < 28; ++i) {
-    ClearScreen();
-    ShowTrivia();
-    facts.insert(RowText(17) + "|" + RowText(18));
+// Each deck deals its stories, scenes, facts or voices once each, then starts over.
+TEST_F(TurnLoopTest, DecksDealEachOnceThenStartOver) {
+  const std::tuple<NoRepeatDeck*, void (*)(), int> decks[] = {{&game.newsDeck, RunEveningNews, 5},
+                                                              {&game.roomDeck, ShowRoomScene, 2},
+                                                              {&game.triviaDeck, ShowTrivia, 17},
+                                                              {&game.voiceDeck, PlayVoiceClip, 1}};
+  for (const auto& [deck, show, row] : decks) {
+    std::set<std::string> shown;
+    for (int i = 0; i < deck->size; ++i) {
+      game.currentSide = i % 2 == 0 ? player : computer;
+      ClearScreen();
+      RunUntilIdle(show);  // gains and losses stop at their Enter prompt
+      shown.insert(RowText(row) + "|" + RowText(row + 1));
+    }
+    EXPECT_EQ(shown.size(), static_cast<std::size_t>(deck->size));
+    for (int slot : deck->slots) EXPECT_EQ(slot, 0);
   }
-  EXPECT_EQ(facts.size(), 28u);
-  for (int slot : game.triviaDeck.slots) EXPECT_EQ(slot, 0);
 }
 
 }  // namespace

@@ -15,8 +15,6 @@
 namespace ballotrek::e2e {
 namespace {
 
-using std::chrono::milliseconds;
-
 constexpr std::string_view kTakeOffPrompt = "Your takeoff  ";
 constexpr std::string_view kConcedeQuestion = "are you throwing in the towel Pat?  y or n  ";
 constexpr std::string_view kInstructionsQuestion = "Do you want instructions?  Y or N  ";
@@ -38,6 +36,7 @@ class GameE2eTest : public ::testing::Test {
   }
 
   PtySession& Start(const PtyOptions& options = {}) {
+    game_.reset();  // a second start follows the end of the first
     game_ = std::make_unique<PtySession>(BALLOTREK_BINARY, directory_.string(), options);
     return *game_;
   }
@@ -55,7 +54,11 @@ class GameE2eTest : public ::testing::Test {
 
   ::testing::AssertionResult Shows(int column, int row, std::string_view text,
                                    milliseconds timeout = kDefaultTimeout) {
-    if (game_->WaitForText(column, row, text, timeout)) return ::testing::AssertionSuccess();
+    const std::string_view wanted = text.substr(0, text.find_last_not_of(' ') + 1);
+    const int length = static_cast<int>(text.size());
+    if (game_->WaitUntil([&] { return game_->Text(column, row, length) == wanted; }, timeout)) {
+      return ::testing::AssertionSuccess();
+    }
     return ::testing::AssertionFailure()
            << "\"" << text << "\" is not at column " << column << ", row " << row << "\n"
            << game_->ScreenText(true);

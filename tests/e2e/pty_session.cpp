@@ -17,12 +17,10 @@
 
 namespace ballotrek::e2e {
 
-using std::chrono::milliseconds;
 using Clock = std::chrono::steady_clock;
 
-PtySession::PtySession(const std::string& binary, const std::string& workingDirectory,
-                       const PtyOptions& options)
-    : columns_(options.columns), rows_(options.rows) {
+PtySession::PtySession(const std::string& binary, const std::string& folder,
+                       const PtyOptions& options) {
   winsize size{static_cast<unsigned short>(rows_), static_cast<unsigned short>(columns_), 0, 0};
   if (openpty(&master_, &slave_, nullptr, nullptr, &size) != 0) throw std::runtime_error("openpty");
   fcntl(master_, F_SETFD, FD_CLOEXEC);
@@ -36,7 +34,7 @@ PtySession::PtySession(const std::string& binary, const std::string& workingDire
   pid_ = fork();    // if it fails, the destructor has nothing to kill
   if (pid_ == 0) {  // the test runs on one thread, so the child may set its environment
     const int terminal = dup(slave_);  // login_tty closes its descriptor
-    if (terminal < 0 || login_tty(terminal) != 0 || chdir(workingDirectory.c_str()) != 0) {
+    if (terminal < 0 || login_tty(terminal) != 0 || chdir(folder.c_str()) != 0) {
       _exit(126);
     }
     if (options.inputFromNull && dup2(open("/dev/null", O_RDONLY), STDIN_FILENO) < 0) _exit(126);
@@ -106,16 +104,6 @@ bool PtySession::WaitUntil(const std::function<bool()>& condition, milliseconds 
     if (left.count() <= 0) return false;
     Pump(std::min(left, milliseconds(100)));
   }
-}
-
-bool PtySession::WaitForText(int column, int row, std::string_view text, milliseconds timeout) {
-  const std::string_view wanted = text.substr(0, text.find_last_not_of(' ') + 1);
-  return WaitUntil([&] { return Text(column, row, static_cast<int>(text.size())) == wanted; },
-                   timeout);
-}
-
-void PtySession::Settle(milliseconds quiet) {
-  WaitUntil([] { return false; }, quiet);
 }
 
 std::string PtySession::Text(int column, int row, int length) const {
