@@ -37,10 +37,13 @@ TEST_F(EveningNewsTest, EachKindOfStoryForEachSide) {
     game.owner[1] = player;
     game.owner[2] = computer;
     game.currentSide = side;
+    GotoXY(1, 20);
+    Write(std::string(80, 'x'));  // the standing line clears what stood in its place
     fresh.Type("\r");
     fresh.Force(draws);
     RunUntilIdle(RunEveningNews);
     EXPECT_TRUE(ShowsAt(1, row, line)) << ScreenDump();
+    EXPECT_EQ(RowText(20).find('x', 16), 66u);
     EXPECT_TRUE(inRoom == NoSide || RowText(8).empty());  // no remark on a refused loss
     EXPECT_EQ(CandidateOf(side).money, money);
     EXPECT_EQ(CandidateOf(side).votes, votes);

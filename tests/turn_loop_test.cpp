@@ -125,11 +125,11 @@ TEST_F(TurnLoopTest, WholeTurns) {
        {1, 12, "You also get West Virginia and its 5 votes"},
        {1, 13, "And you get Maryland and its 10 votes"},
        {17, 20, "You now have 28 votes and 100 million dollars"}}},
-      {"the Atlantic", "\r", {9}, "plwh ocea", 4100,
+      {"the Atlantic, where the computer stands too", "\r", {9}, "plwh ocea", 4100,
        {{1, 3, "You have landed in the Atlantic Ocean, splish splash splosh!"},
        {1, 4, "You swam to safety but you lost your wallet"},
        {1, 6, "You must pay five million dollars for a new plane"},
-       {17, 20, "You now have 0 votes and 95 million dollars"}}},
+       {17, 20, "You now have 0 votes and 95 million dollars"}}, [] { game.computer.position = 10; }},
       {"the computer's golf outing", "\r\r", {0, 0, 0}, "plwh cowh gosw goba", 6800,
        {{1, 4, "Oh no, I fell off the golf cart and cracked my USB port"},
        {17, 20, "I now have 0 votes and 98 million dollars"}},
@@ -250,7 +250,7 @@ TEST_F(TurnLoopTest, TakeOffKeysReturnToThePrompt) {
   EXPECT_EQ(RowText(19), "") << "the freeze question is cleared away";
   EXPECT_FALSE(std::filesystem::exists(kFrozenGameFile));
   game.soundFlag = 'n';
-  console.Type("shc\r");
+  console.Type("shnhc\r");
   console.Force({9});
   EXPECT_EQ(TakeOff(), 10);
   EXPECT_EQ(game.soundFlag, 'y');

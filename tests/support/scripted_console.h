@@ -22,8 +22,7 @@ struct ProcessEnded {
 };
 
 // The game asked for a key that the test did not script.
-class OutOfKeys : public std::runtime_error {
- public:
+struct OutOfKeys : std::runtime_error {
   explicit OutOfKeys(const std::string& screen)
       : std::runtime_error("the test ran out of keys; the screen was:\n" + screen) {}
 };
@@ -37,11 +36,16 @@ class ScriptedConsole : public Terminal,
   ScriptedConsole() { InstallBackends({this, this, this, this, this}); }
 
   // Queues keys; Enter is written '\r', Escape '\x1b'.
-  void Type(const std::string& keys);
+  void Type(const std::string& keys) {
+    for (unsigned char c : keys) keys_.push_back(c);
+  }
   void TypeKey(int key) { keys_.push_back(key); }
   // Queues raw values for the following Rand() calls.
-  void Force(const std::vector<int>& values);
+  void Force(const std::vector<int>& values) {
+    forced_.insert(forced_.end(), values.begin(), values.end());
+  }
   bool AllForcedUsed() const { return forced_.empty(); }
+  int keysLeft() const { return static_cast<int>(keys_.size()); }
 
   const std::vector<std::string>& clips() const { return clips_; }
   // The screen as it stood when the last clip began.
@@ -50,22 +54,26 @@ class ScriptedConsole : public Terminal,
   long elapsedMs() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(now_.time_since_epoch()).count();
   }
-  int keysLeft() const { return static_cast<int>(keys_.size()); }
 
-  // Terminal
   void Present(const Screen&) override {}
-  int GetKey() override;
-  // Clock
+  int GetKey() override {
+    if (keys_.empty()) throw OutOfKeys(GameScreen().Dump());
+    const int key = keys_.front();
+    keys_.pop_front();
+    return key;
+  }
   TimePoint Now() override { return now_; }
   void SleepUntil(TimePoint deadline) override { now_ = std::max(now_, deadline); }
-  // RandomSource
-  int Next() override;
-  // SoundPlayer
+  int Next() override {
+    if (forced_.empty()) return static_cast<int>(engine_() >> 1);
+    const int value = forced_.front();
+    forced_.pop_front();
+    return value;
+  }
   void Play(std::string_view path) override {
     clips_.emplace_back(path);
     screenAtLastClip_ = GameScreen().Dump();
   }
-  // ProcessControl
   [[noreturn]] void End(int status) override { throw ProcessEnded{status}; }
 
  private:
@@ -78,10 +86,18 @@ class ScriptedConsole : public Terminal,
 };
 
 // Text on the game screen; columns and rows count from 1.
-std::string TextAt(int column, int row, int length);
-std::string RowText(int row);
-std::string ScreenDump();
+inline std::string TextAt(int column, int row, int length) {
+  return GameScreen().Text(column, row, length);
+}
+inline std::string RowText(int row) {
+  return GameScreen().RowText(row);
+}
+inline std::string ScreenDump() {
+  return GameScreen().Dump();
+}
 // True when the text stands at that cell.
-bool ShowsAt(int column, int row, const std::string& text);
+inline bool ShowsAt(int column, int row, const std::string& text) {
+  return TextAt(column, row, static_cast<int>(text.size())) == text;
+}
 
 }  // namespace ballotrek::testing
