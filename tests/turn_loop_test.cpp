@@ -198,8 +198,8 @@ TEST_F(TurnLoopTest, WholeTurns) {
        {{1, 3, "A reporter is shouting a question at you at the airport, a state is at risk"},
        {1, 4, "Who was inaugurated  President in 1849(first and last names only)?"},
        {17, 21, "Your takeoff  "}}, [] { game.turnCount = 8; }},
-      {"a quiz win ends the game before the second take-off", "\rBarack\rObama\r\r", {0, 0,
-       2010 - 1789, 0}, "plwh prch wich chal hail", 5100,
+      {"a quiz win ends the game before the second take-off", "\rBarack\rObama\r\r", {0, 3,
+       2012 - 1789, 0}, "plwh prch wich chal hail", 5100,
        {{22, 3, "Congratulations Al, you beat me!"}},
        [] { game.turnCount = 8; game.player.votes = 265; }},
       // clang-format on
