@@ -111,26 +111,6 @@ TEST_F(EventTest, ComputerChallengeRules) {
   }
 }
 
-// A side with 2, 1 or no states gives the first it owns from the rolled
-// start; the scan wraps from Washington DC to Virginia.
-TEST_F(EventTest, TransferGivesTheFirstStateOwnedFromTheStart) {
-  const std::tuple<int, std::vector<int>, int, int> cases[] = {{player, {1, 20}, 21, 1},
-                                                               {player, {1, 20}, 20, 20},
-                                                               {computer, {65}, 65, 65},
-                                                               {player, {}, 1, 0},
-                                                               {computer, {}, 1, 0}};
-  for (const auto& [side, owned, start, given] : cases) {
-    ResetGameState();
-    for (int p : owned) Give(p, side);
-    game.currentSide = side;
-    console.Type("\r");
-    console.Force({start - 1});
-    TransferStateToOpponent();
-    for (int p : owned) EXPECT_EQ(game.owner[p], p == given ? 3 - side : side) << start;
-    EXPECT_TRUE(VotesMatchOwners());
-  }
-}
-
 // Gains of three with plenty, 2, 1 and no unclaimed states left; the later
 // starts run from 1 to 65, but the computer's third from 0 to 65.
 TEST_F(EventTest, GainsOfThreeAsTheStatesRunOut) {
@@ -157,8 +137,10 @@ TEST_F(EventTest, GainsOfThreeAsTheStatesRunOut) {
   }
 }
 
-// Both sides start with one state: Virginia (13) and West Virginia (5). The
-// story starts at column 25 of row 5; the first draw n deals story n + 1.
+// The player starts with Virginia (13), the computer with West Virginia (5) and
+// Washington DC (3). The
+// story starts at column 25 of row 5; the first draw n deals story n + 1. A
+// state lost is the first its side owns from the rolled start, on past 65.
 TEST_F(EventTest, EachKindOfStoryForEachSide) {
   // The side, who stands in the room, the side's votes and money afterwards, the draws, and a
   // line at column 1 of its row.
@@ -166,16 +148,16 @@ TEST_F(EventTest, EachKindOfStoryForEachSide) {
   const std::tuple<int, int, int, float, std::vector<int>, int, const char*> cases[] = {
       {player, NoSide, 13, 102, {2, 1}, 7, "Things are going well for you Al"},
       {player, NoSide, 13, 93, {3, 0}, 7, "How unfortunate"},
-      {computer, NoSide, 5, 104, {26, 0}, 7, "Hooray for me and my party"},
-      {computer, NoSide, 5, 98, {5, 2}, 8, "Al, this is stinking yellow journalism"},
+      {computer, NoSide, 8, 104, {26, 0}, 7, "Hooray for me and my party"},
+      {computer, NoSide, 8, 98, {5, 2}, 8, "Al, this is stinking yellow journalism"},
       {player, NoSide, 23, 100, {12, 14, 0}, 11, "You win Maryland and its 10 votes Al"},
-      {computer, NoSide, 26, 100, {10, 0, 10, 20}, 12, "I also take Wisconsin and its 10 votes"},
+      {computer, NoSide, 29, 100, {10, 0, 10, 20}, 12, "I also take Wisconsin and its 10 votes"},
       {player, NoSide, 27, 100, {16, 0, 0, 5}, 11, "You win New Jersey and its 14 votes Al"},
-      {computer, NoSide, 31, 100, {18, 0, 2, 10, 20, 30}, 13, "And I get Nebraska and its 5 votes"},
+      {computer, NoSide, 34, 100, {18, 0, 2, 10, 20, 30}, 13, "And I get Nebraska and its 5 votes"},
       {player, NoSide, 0, 100, {1, 11, 0}, 7, "Poor Al, your campaign  is fading fast"},
-      {computer, NoSide, 0, 100, {15, 2, 0}, 14, "Darn it Al, I must give you West Virginia and"},
+      {computer, NoSide, 5, 100, {15, 2, 64}, 14, "Darn it Al, I must give you Washington DC and"},
       {player, computer, 13, 100, {11}, 7, "However, I am stuck in this room and cannot take any"},
-      {computer, player, 5, 100, {13}, 7, "But Al, you cannot take any states in that room"}};
+      {computer, player, 8, 100, {13}, 7, "But Al, you cannot take any states in that room"}};
   // clang-format on
   for (const auto& [side, inRoom, votes, money, draws, row, line] : cases) {
     SCOPED_TRACE(line);
@@ -183,9 +165,9 @@ TEST_F(EventTest, EachKindOfStoryForEachSide) {
     ResetGameState();
     game.firstName = "Al";
     game.player = {100, 13, inRoom == player ? SmokeRoomPosition : 0};
-    game.computer = {100, 5, inRoom == computer ? SmokeRoomPosition : 0};
+    game.computer = {100, 8, inRoom == computer ? SmokeRoomPosition : 0};
     game.owner[1] = player;
-    game.owner[2] = computer;
+    game.owner[2] = game.owner[65] = computer;
     game.currentSide = side;
     GotoXY(1, 20);
     Write(std::string(80, 'x'));  // the standing line clears what stood in its place
@@ -206,27 +188,26 @@ TEST_F(EventTest, EachKindOfStoryForEachSide) {
 // (none at 0); the other side has `other` votes, or came in too when that is -1. Sound is on.
 TEST_F(EventTest, WaysOutAndReasonsToStayForEachSide) {
   // clang-format off
-  const std::tuple<int, int, int, const char*, std::vector<int>, const char*, int, const char*,
-                   bool> cases[] = {
-      {player, 0, -1, "", {}, "smro", 2, "you crouched down and scampered out the door", false},
-      {player, 0, 0, "", {18}, "smro", 2, "Slick move!  You snuck out behind a big fat guy", false},
-      {player, 0, 0, "", {17, 0}, "", 2, "Oh Al, you are stuck in that putrid room", true},
-      {player, 1, 0, "xN", {0, 3}, "", 2, "Have some champagne and caviar Al, you are not", true},
-      {player, 1, 0, "y\r", {0, 0}, "chal smin", 15, "Too bad Al you give me Virginia and its 13",
-       false},
-      {player, 1, 260, "y\r", {0, 0}, "chal smin hail", 3, "                    I beat you Al",
+  const std::tuple<int, int, int, const char*, std::vector<int>, const char*, long, int,
+                   const char*, bool> cases[] = {
+      {player, 0, -1, "", {}, "smro", 1000, 2, "you crouched down and scampered out", false},
+      {player, 0, 0, "", {18}, "smro", 1000, 2, "Slick move!  You snuck out behind", false},
+      {player, 0, 0, "", {17, 0}, "", 0, 2, "Oh Al, you are stuck in that putrid room", true},
+      {player, 1, 0, "xN", {0, 3}, "", 400, 2, "Have some champagne and caviar Al", true},
+      {player, 1, 0, "y\r", {0, 0}, "chal smin", 400, 15, "Too bad Al you give me Virginia", false},
+      {player, 1, 260, "y\r", {0, 0}, "chal smin hail", 3600, 3, "                    I beat you",
        true},
-      {computer, 0, -1, "", {}, "smro", 2, "thanks Al, he he he he he he he he you came in", false},
-      {computer, 0, 0, "", {18}, "smro", 2, "oh baby, I bolted out during a toast to Herbert", false},
-      {computer, 0, 0, "", {0, 5}, "", 1, "I am in the smoke filled room and have no states to", true},
-      {computer, 65, 0, "", {0, 6, 1}, "", 2, "I am surrounded by windbags but I must stay", true},
-      {computer, 65, 239, "\r", {0, 5, 0}, "chal smin", 15, "Darn it Al, I must give you Washing",
+      {computer, 0, -1, "", {}, "smro", 500, 2, "thanks Al, he he he he he he he he", false},
+      {computer, 0, 0, "", {18}, "smro", 2000, 2, "oh baby, I bolted out during a toast", false},
+      {computer, 0, 0, "", {0, 5}, "", 0, 1, "I am in the smoke filled room and have no", true},
+      {computer, 65, 0, "", {0, 6, 1}, "", 0, 2, "I am surrounded by windbags", true},
+      {computer, 65, 239, "\r", {0, 5, 0}, "chal smin", 200, 15, "Darn it Al, I must give you",
        false},
-      {computer, 65, 240, "", {0, 0, 0}, "", 1, "I am  in the smoke filled room", true},
-      {computer, 41, 239, "\r", {0, 0, 0}, "chal smin hail", 3, "                     Congratulat",
+      {computer, 65, 240, "", {0, 0, 0}, "", 0, 1, "I am  in the smoke filled room", true},
+      {computer, 41, 239, "\r", {0, 0, 0}, "chal smin hail", 3400, 3, "                     Congrat",
        true}};
   // clang-format on
-  for (const auto& [side, state, other, keys, draws, clips, row, line, stays] : cases) {
+  for (const auto& [side, state, other, keys, draws, clips, ms, row, line, stays] : cases) {
     SCOPED_TRACE(line);
     ScriptedConsole fresh;
     ResetGameState();
@@ -243,6 +224,7 @@ TEST_F(EventTest, WaysOutAndReasonsToStayForEachSide) {
     std::string played;
     for (const std::string& clip : fresh.clips()) played += clip.substr(5, 4) + " ";
     EXPECT_EQ(played, *clips ? std::string(clips) + " " : "");
+    EXPECT_EQ(fresh.elapsedMs(), ms);
     EXPECT_EQ(CandidateOf(side).inSmokeRoom, stays);
     EXPECT_TRUE(state == 0 || row == 3 || game.owner[state] == (stays ? side : 3 - side));
     EXPECT_TRUE(fresh.keysLeft() == 0 && fresh.AllForcedUsed());
@@ -289,6 +271,7 @@ TEST_F(EventTest, NoStateChangesHandsWhileTheTakerIsInTheRoom) {
   game.owner[1] = player;
   game.owner[2] = computer;
   game.computer.position = SmokeRoomPosition;
+  game.soundFlag = 'y';
   console.Type("x\r");
   Ask(player, PressConferenceQuiz, 1, {});
   EXPECT_EQ(RowText(4), "But I am in this room and cannot take any states");
@@ -298,6 +281,7 @@ TEST_F(EventTest, NoStateChangesHandsWhileTheTakerIsInTheRoom) {
   Ask(computer, PressConferenceQuiz, 1, {0});
   EXPECT_EQ(RowText(11), "But too bad, you are in that room and do not get a state");
   EXPECT_TRUE(game.owner[1] == player && game.owner[2] == computer);
+  EXPECT_EQ(console.clips(), std::vector<std::string>(2, "data\\wran.wav"));
 }
 
 TEST_F(EventTest, TheYearDrawSkipsTheYearsNoRowCovers) {

@@ -50,26 +50,19 @@ TEST_F(StartUpTest, EscapeAtTheQuestionOrEscapeOrControlCInThePagesQuits) {
   }
 }
 
+// Backspace takes back the last letter and its echo; Escape and keys that are
+// no letters are not typed; accented letters are kept; a name may be empty.
 TEST_F(StartUpTest, NamesKeepTheirBlanksOrStayEmpty) {
-  // Backspace takes back the last letter and its echo; Escape is no letter.
   console.Type("\b\x1bMary Anx\b");
+  for (int key : {kKeySpecial, 0x2190, 0xE9}) console.TypeKey(key);
   RunUntilIdle(AskNamesAndWelcome);
-  EXPECT_TRUE(ShowsAt(36, 21, "Mary An  "));
-  console.Type("\b\x1bMary Anx\bn\rGreen Party\r");
+  EXPECT_TRUE(ShowsAt(36, 21, "Mary An\xE9  "));
+  console.Type("Mary An\xE9\rGreen Party\r\rBlue\r");
   AskNamesAndWelcome();
-  EXPECT_EQ(RowText(2), "Welcome to the campaign candidate Mary Ann of the Green Party party.");
-
-  console.Type("\rBlue\r");
+  EXPECT_EQ(RowText(2), "Welcome to the campaign candidate Mary An\xE9 of the Green Party party.");
   AskNamesAndWelcome();
   EXPECT_EQ(game.firstName, "");
   EXPECT_TRUE(ShowsAt(1, 12, "You can go first "));
-
-  // Accented letters are kept; keys that are no letters are not typed.
-  console.Type("Jos");
-  for (int key : {0xE9, kKeySpecial, 0x2190}) console.TypeKey(key);
-  console.Type("\r\r");
-  AskNamesAndWelcome();
-  EXPECT_EQ(game.firstName, "Jos\xE9");
 }
 
 class GameEndTest : public GameTest {
@@ -112,23 +105,16 @@ TEST_F(GameEndTest, EachOutcomeShowsItsLinesAndThenTheFlights) {
   EXPECT_TRUE(ShowsAt(20, 24, "Press a letter for a state listing or space bar to end "));
 }
 
-// The player's 100 votes are in three states: the computer, left with money,
-// takes every other state and all 438 votes the player lacks.
-TEST_F(GameEndTest, TheSideLeftWithMoneyTakesEveryUnclaimedState) {
+TEST_F(GameEndTest, ListsOnRequestThenTheFarewellAndEscapeEndsTheProcess) {
+  // The player's 100 votes are in three states: the computer, left with money,
+  // takes every other state and all 438 votes the player lacks. C on the help
+  // screen opens the computer's list.
   for (int p : {41, 49, 8}) game.owner[p] = player;
   game.player = {0.02f, 100, 4, false};
-  console.Type("c");
+  console.Type("hc");
   RunUntilIdle(EndGame);
   EXPECT_EQ(RowText(22), "I have 48 states worth 438 votes");
   EXPECT_TRUE(VotesMatchOwners());
-}
-
-TEST_F(GameEndTest, ListsOnRequestThenTheFarewellAndEscapeEndsTheProcess) {
-  game.player.votes = 275;
-  console.Type("hu");
-  RunUntilIdle(EndGame);
-  EXPECT_EQ(RowText(1), "Here are the unclaimed states and their electoral votes:")
-      << "a letter chosen on the help screen opens its list";
 
   game.soundFlag = 'y';
   console.Type("zq x\r\x1b");
@@ -143,9 +129,12 @@ TEST_F(GameEndTest, ListsOnRequestThenTheFarewellAndEscapeEndsTheProcess) {
 TEST_F(GameEndTest, ConcedingGivesTheComputerEveryVoteThePlayerLacks) {
   game.player.votes = 120;
   game.computer.votes = 100;
+  game.soundFlag = 'y';
   console.Type("\r\x1bzY q\x1b");
   EXPECT_EQ(RunToEnd(ConcedeGame), 0);
   EXPECT_EQ(console.keysLeft(), 0);
+  EXPECT_EQ(console.elapsedMs(), 4 * 200 + 3000);  // the question four times, then the farewell
+  EXPECT_EQ(console.clips(), (std::vector<std::string>{"data\\quit.wav", "data\\exit.wav"}));
   // The claim runs past column 80 onto row 12.
   const std::string claim = "I win with 418 electoral votes, you lose with 120 electoral votes";
   EXPECT_TRUE(ShowsAt(18, 11, claim.substr(0, 63)));

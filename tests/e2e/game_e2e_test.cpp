@@ -23,13 +23,7 @@ constexpr std::string_view kEscape = "\x1B";
 
 class GameE2eTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "ballotrek-e2e-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    directory_ = pattern;
-  }
-
+  void SetUp() override { std::filesystem::create_directories(directory_); }
   void TearDown() override {
     game_.reset();
     std::filesystem::remove_all(directory_);
@@ -42,11 +36,11 @@ class GameE2eTest : public ::testing::Test {
   }
 
   // Through the start-up questions to the first take-off, as Pat of the
-  // Blue party, with sound off.
+  // Blue party, with sound off; keys typed ahead wait for their questions.
   PtySession& StartAtTakeOff(const PtyOptions& options = {}) {
     PtySession& game = Start(options);
     EXPECT_TRUE(Shows(23, 21, kInstructionsQuestion));
-    game.Send("nnPat\rBlue\r");  // keys typed ahead wait for their questions
+    game.Send("nnPat\rBlue\r");
     EXPECT_TRUE(Shows(1, 2, "Welcome to the campaign candidate Pat of the Blue party."));
     EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
     return game;
@@ -64,7 +58,10 @@ class GameE2eTest : public ::testing::Test {
            << game_->ScreenText(true);
   }
 
-  std::filesystem::path directory_;
+  const std::filesystem::path directory_ =
+      std::filesystem::temp_directory_path() /
+      ("ballotrek-e2e-" + std::to_string(getpid()) + "-" +
+       ::testing::UnitTest::GetInstance()->current_test_info()->name());
   std::unique_ptr<PtySession> game_;
 };
 
@@ -174,10 +171,10 @@ TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
     return std::filesystem::file_size(directory_ / "data" / clip) - 44;
   };
   EXPECT_EQ(std::filesystem::file_size(sink), samples("anth.wav"));
-  game.Send("Pat\rBlue\r\r");
+  game.Send("Pat\rBlue\r\r");  // New York and the Atlantic would add their clip
   ASSERT_TRUE(Shows(1, 3, "You have landed in ", milliseconds(30000)));
   game.Settle();
-  const auto last = std::filesystem::file_size(sink);  // New York and the Atlantic have a clip
+  const auto last = std::filesystem::file_size(sink);
   EXPECT_TRUE(last == samples("plwh.wav") || last == samples("bist.wav") ||
               last == samples("ocea.wav"))
       << last;

@@ -6,7 +6,6 @@
 
 #include <filesystem>
 #include <functional>
-#include <optional>
 
 #include "model/game_state.h"
 #include "tests/support/scripted_console.h"
