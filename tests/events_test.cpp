@@ -204,7 +204,7 @@ TEST_F(EventTest, WaysOutAndReasonsToStayForEachSide) {
       {computer, 65, 239, "\r", {0, 5, 0}, "chal smin", 200, 15, "Darn it Al, I must give you",
        false},
       {computer, 65, 240, "", {0, 0, 0}, "", 0, 1, "I am  in the smoke filled room", true},
-      {computer, 41, 239, "\r", {0, 0, 0}, "chal smin hail", 3400, 3, "                     Congrat",
+      {computer, 41, 239, "\r", {0, 0, 0}, "chal smin hail", 3400, 3, "                     Co",
        true}};
   // clang-format on
   for (const auto& [side, state, other, keys, draws, clips, ms, row, line, stays] : cases) {

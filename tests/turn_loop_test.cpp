@@ -13,12 +13,6 @@ namespace {
 
 class TurnLoopTest : public GameTest {};
 
-struct Cell {
-  int column;
-  int row;
-  const char* text;
-};
-
 // Whole turns from the loop's start, sound on, as Al of the Whig party, until
 // the game waits for a key not scripted here: the clips in order, all the
 // pauses, the screen, and the record.
@@ -28,7 +22,7 @@ struct Turn {
   std::vector<int> draws;
   const char* clips;  // short names, in order
   long ms;
-  std::vector<Cell> cells;
+  std::vector<std::tuple<int, int, const char*>> cells;  // text at its column and row
   void (*setup)() = [] {};
   bool (*after)() = [] { return true; };
   bool firstCellAfterLastClip = false;  // an outcome line waits for its clip
@@ -216,7 +210,7 @@ TEST_F(TurnLoopTest, WholeTurns) {
     }
     EXPECT_TRUE(turn.after());
     if (turn.firstCellAfterLastClip) {
-      EXPECT_EQ(keys.screenAtLastClip().find(turn.cells[0].text), std::string::npos);
+      EXPECT_EQ(keys.screenAtLastClip().find(std::get<2>(turn.cells[0])), std::string::npos);
     }
     EXPECT_TRUE(keys.keysLeft() == 0 && keys.AllForcedUsed());
   }

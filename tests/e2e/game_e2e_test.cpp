@@ -75,15 +75,11 @@ auto Settings(const termios& t) {
 // and conceding; the terminal is handed back as it was found.
 TEST_F(GameE2eTest, ListsHelpSoundFreezeResumeAndConcede) {
   PtySession& game = StartAtTakeOff();
-  for (auto [key, column, row, text] :
-       {std::tuple{"u", 1, 22, "There are 51 unclaimed states worth 538 votes"},
-        {"b", 26, 2, "West Virginia  5"}}) {
-    game.Send(key);
-    EXPECT_TRUE(Shows(column, row, text));
-    ASSERT_TRUE(Shows(1, 24, "Press space bar when ready "));
-    game.Send(" ");
-    ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
-  }
+  game.Send("u");
+  EXPECT_TRUE(Shows(1, 22, "There are 51 unclaimed states worth 538 votes"));
+  ASSERT_TRUE(Shows(1, 24, "Press space bar when ready "));
+  game.Send(" ");
+  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
   game.Send("h");
   EXPECT_TRUE(Shows(1, 2, "I will help you Pat"));
   ASSERT_TRUE(Shows(1, 24, "Press the letter of your choice "));
@@ -134,24 +130,9 @@ TEST_F(GameE2eTest, RawSleepingAndRestoredWhenKilled) {
   }
   EXPECT_TRUE(Shows(1, 3, "You have landed in ", milliseconds(8000)));
 
-  // A terminal too small for the board gets a request to enlarge it; the
-  // screen comes back when it is large enough again.
-  game.Resize(60, 20);
-  EXPECT_TRUE(Shows(1, 2, "This one has 60 columns and 20 rows."));
-  game.Resize(80, 25);
-  EXPECT_TRUE(Shows(1, 3, "You have landed in "));
-
   kill(game.pid(), SIGTERM);
   EXPECT_EQ(game.WaitForExit(), 128 + SIGTERM);
   EXPECT_EQ(Settings(game.InitialSettings()), Settings(game.TerminalSettings()));
-}
-
-// Under nohup the hang-up signal is ignored; the game must still notice that
-// its input is gone instead of waiting for keys that never come.
-TEST_F(GameE2eTest, LostInputEndsTheGameWhenHangUpsAreIgnored) {
-  StartAtTakeOff({.ignoreHangUp = true});
-  game_->HangUp();
-  EXPECT_EQ(game_->WaitForExit(), 1);
 }
 
 #ifdef BALLOTREK_DATA_DIR

@@ -7,7 +7,6 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
-#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <time.h>
@@ -29,7 +28,6 @@ using std::chrono::milliseconds;
 inline constexpr milliseconds kDefaultTimeout{5000};
 
 struct PtyOptions {
-  bool ignoreHangUp = false;                  // as under nohup
   bool inputFromNull = false;                 // standard input is /dev/null, not the terminal
   std::vector<std::string> environment = {};  // more "NAME=value" settings
 };
@@ -52,7 +50,6 @@ class PtySession {
       const int terminal = dup(slave_);  // login_tty closes its descriptor
       if (terminal < 0 || login_tty(terminal) != 0 || chdir(folder.c_str()) != 0) _exit(126);
       if (options.inputFromNull && dup2(open("/dev/null", O_RDONLY), STDIN_FILENO) < 0) _exit(126);
-      if (options.ignoreHangUp) signal(SIGHUP, SIG_IGN);
       unsetenv("LINES");  // the same terminal whatever the test was started from
       unsetenv("COLUMNS");
       setenv("TERM", "xterm-256color", 1);
@@ -68,7 +65,7 @@ class PtySession {
       kill(pid_, SIGKILL);
       waitpid(pid_, nullptr, 0);
     }
-    if (master_ >= 0) close(master_);
+    close(master_);
     close(slave_);
     vterm_free(vterm_);
   }
@@ -81,17 +78,6 @@ class PtySession {
       if ((written = write(master_, keys.data(), keys.size())) <= 0) return;
     }
   }
-  void Resize(int columns, int rows) {  // the program gets SIGWINCH
-    Pump(milliseconds(0));
-    vterm_set_size(vterm_, rows_ = rows, columns_ = columns);
-    winsize size{static_cast<unsigned short>(rows), static_cast<unsigned short>(columns), 0, 0};
-    ioctl(master_, TIOCSWINSZ, &size);
-  }
-  void HangUp() {  // as a closed terminal window would
-    close(master_);
-    master_ = -1;
-  }
-
   // Reads the program's output until `condition` holds or the time is up.
   bool WaitUntil(const std::function<bool()>& condition, milliseconds timeout = kDefaultTimeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -161,7 +147,7 @@ class PtySession {
  private:
   // Feeds output into the virtual terminal, waiting at most `wait` for some.
   void Pump(milliseconds wait) {
-    pollfd output{master_, POLLIN, 0};  // a closed terminal (-1) only waits
+    pollfd output{master_, POLLIN, 0};
     for (int timeout = static_cast<int>(wait.count());
          poll(&output, 1, timeout) > 0 && (output.revents & POLLIN) != 0; timeout = 0) {
       char buffer[4096];
@@ -175,8 +161,8 @@ class PtySession {
   int slave_ = -1;  // kept open so the terminal's settings outlive the program
   pid_t pid_ = -1;
   int status_ = -1;
-  int columns_ = 80;
-  int rows_ = 25;
+  const int columns_ = 80;
+  const int rows_ = 25;
   termios initialSettings_{};
   VTerm* vterm_ = vterm_new(25, 80);
 };
