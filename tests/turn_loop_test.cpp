@@ -28,8 +28,7 @@ struct Turn {
   bool firstCellAfterLastClip = false;  // an outcome line waits for its clip
 };
 
-// The player at 10 lands on Massachusetts, its own: a remark and no pause
-// more, 2900 ms in all. Draws: 0 for one square, 0 for the remark.
+// The player lands on its own state, 2900 ms in all; draws 0 (one square), 0 (the remark).
 void PlayerLandsAtHome() {
   game.player.position = 10;
   Give(11, player);
@@ -233,15 +232,12 @@ TEST_F(TurnLoopTest, ListsShowTheirStatesAcrossThreeColumnsWithTotals) {
 // Each remark with the leads at the edges of its band.
 TEST_F(TurnLoopTest, RaceRemarkFollowsTheLeadBands) {
   const std::pair<std::vector<int>, const char*> bands[] = {
-      {{-150, -100}, "I am really kicking your butt"},
-      {{-99, -50}, "I am way ahead of you"},
-      {{-49, -11}, "I am beating you"},
-      {{-10, -1}, "This contest is very tight"},
-      {{0}, ""},
-      {{1, 9}, "This is a close race"},
-      {{10, 49}, "You are winning"},
-      {{50, 99}, "You are beating me badly"},
-      {{100, 150}, "You are slaughtering me"}};
+      // clang-format off
+      {{-150, -100}, "I am really kicking your butt"}, {{-99, -50}, "I am way ahead of you"},
+      {{-49, -11}, "I am beating you"}, {{-10, -1}, "This contest is very tight"}, {{0}, ""},
+      {{1, 9}, "This is a close race"}, {{10, 49}, "You are winning"},
+      {{50, 99}, "You are beating me badly"}, {{100, 150}, "You are slaughtering me"}};
+  // clang-format on
   game.firstName = "Ann";
   for (const auto& [leads, remark] : bands) {
     for (int lead : leads) {

@@ -60,10 +60,8 @@ int GameTest::RunToEnd(const std::function<void()>& body) {
     ADD_FAILURE() << "the game returned instead of ending the process\n" << ScreenDump();
   } catch (const ProcessEnded& end) {
     return end.status;
-  } catch (const OutOfKeys& error) {
-    ADD_FAILURE() << error.what();
   }
-  return -1;
+  return -1;  // running out of keys fails the test with the screen
 }
 
 void GameTest::RunUntilIdle(const std::function<void()>& body) {

@@ -1,7 +1,6 @@
-// Scripted stand-ins for the terminal, clock, generator, sound and process,
-// installed for one test: keys come from a queue, time passes instantly,
-// chosen random values come first, clips are recorded, and the end of the
-// process arrives as an exception.
+// Scripted stand-ins for the terminal, clock, generator, sound and process:
+// queued keys, instant time, forced draws first, recorded clips, and the end
+// of the process as an exception.
 #pragma once
 
 #include <algorithm>
@@ -16,13 +15,11 @@
 
 namespace ballotrek::testing {
 
-// What EndProcess throws in a test.
-struct ProcessEnded {
+struct ProcessEnded {  // what EndProcess throws in a test
   int status;
 };
 
-// The game asked for a key that the test did not script.
-struct OutOfKeys : std::runtime_error {
+struct OutOfKeys : std::runtime_error {  // the game asked for a key not scripted
   explicit OutOfKeys(const std::string& screen)
       : std::runtime_error("the test ran out of keys; the screen was:\n" + screen) {}
 };
@@ -40,7 +37,7 @@ class ScriptedConsole : public Terminal,
     for (unsigned char c : keys) keys_.push_back(c);
   }
   void TypeKey(int key) { keys_.push_back(key); }
-  // Queues raw values for the following Rand() calls.
+  // Queues raw values for the following Rand() calls, before the seeded ones.
   void Force(const std::vector<int>& values) {
     forced_.insert(forced_.end(), values.begin(), values.end());
   }
@@ -95,7 +92,6 @@ inline std::string RowText(int row) {
 inline std::string ScreenDump() {
   return GameScreen().Dump();
 }
-// True when the text stands at that cell.
 inline bool ShowsAt(int column, int row, const std::string& text) {
   return TextAt(column, row, static_cast<int>(text.size())) == text;
 }
