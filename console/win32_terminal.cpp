@@ -121,6 +121,15 @@ int GameKeyForRecord(const KEY_EVENT_RECORD& key) {
   }
 }
 
+// White on each side's colour; the rest keeps the console's own colours.
+WORD AttributesFor(Colour colour, WORD plain) {
+  constexpr WORD kWhite =
+      FOREGROUND_RED | FOREGROUND_GREEN | FOREGROUND_BLUE | FOREGROUND_INTENSITY;
+  if (colour == Colour::Player) return kWhite | BACKGROUND_BLUE;
+  if (colour == Colour::Computer) return kWhite | BACKGROUND_RED;
+  return plain;
+}
+
 class Win32Terminal final : public Terminal {
  public:
   explicit Win32Terminal(HANDLE output) : output_(output) {}
@@ -197,7 +206,8 @@ class Win32Terminal final : public Terminal {
     for (int row = 0; row < Screen::kRows; ++row) {
       for (int column = 0; column < Screen::kColumns; ++column) {
         cells[row][column].Char.UnicodeChar = ScreenGlyph(shown_.At(column + 1, row + 1));
-        cells[row][column].Attributes = info.wAttributes;
+        cells[row][column].Attributes =
+            AttributesFor(shown_.ColourAt(column + 1, row + 1), info.wAttributes);
       }
     }
     const SHORT left = info.srWindow.Left, top = info.srWindow.Top;

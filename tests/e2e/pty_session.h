@@ -104,6 +104,13 @@ class PtySession {
     text.resize(vterm_screen_get_text(vterm_obtain_screen(vterm_), text.data(), text.size(), rect));
     return text.erase(text.find_last_not_of(' ') + 1);
   }
+  // The background of a cell: its palette index, or -1 for the terminal's own.
+  int Background(int column, int row) const {
+    VTermScreenCell cell{};
+    vterm_screen_get_cell(vterm_obtain_screen(vterm_), {row - 1, column - 1}, &cell);
+    if (VTERM_COLOR_IS_DEFAULT_BG(&cell.bg)) return -1;
+    return VTERM_COLOR_IS_INDEXED(&cell.bg) ? cell.bg.indexed.idx : 256;
+  }
   std::string ScreenText(bool numbered = false) const {
     std::string text;
     for (int row = 1; row <= rows_; ++row) {
