@@ -175,7 +175,9 @@ TEST_F(TurnLoopTest, WholeTurns) {
       {"a voice on the sixth, sound on", "\r", {0, 0, 1, 0}, "plwh cc", 4100,
        {{1, 1, "President Coolidge"}}, [] { PlayerLandsAtHome(); game.turnCount = 5; },
        [] { return true; }, true},
-      {"a fact on the third", "\r", {0, 0, 0}, "plwh", 4100,
+      // Keys at the take-off prompt: z is none, H opens the help that C or N only close, S
+      // turns the sound off, F asks before freezing; each prompt comes back after 200 ms.
+      {"a fact on the third", "zhchnSfn\r", {0, 0, 0}, "", 5700,
        {{1, 17, "Eight Presidents never attended college"}},
        [] { PlayerLandsAtHome(); game.turnCount = 2; }},
       {"the airport quiz on the ninth, then a second take-off", "\rZACHARY\rTAYLOR\r\r", {0, 4, 8,
