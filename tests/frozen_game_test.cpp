@@ -100,17 +100,5 @@ TEST_F(FrozenGameTest, DamagedFilesAreReportedAndLeftAlone) {
   EXPECT_EQ(game.firstName, "Mar\355a Ann");
 }
 
-TEST_F(FrozenGameTest, AFailedFreezeKeepsTheOldFileAndTheGame) {
-  const std::string old = WriteLines({"the earlier frozen game"});
-  std::filesystem::create_directory("bkt.dat.tmp");
-  game.currentSide = player;
-  console.Type("fy");
-  RunUntilIdle([] { TakeOff(); });
-  EXPECT_TRUE(ShowsAt(17, 18, "The game could not be saved in bkt.dat:"));
-  EXPECT_EQ(FileText(), old);
-  console.Type("\r");  // the game goes on
-  EXPECT_GE(TakeOff(), 1);
-}
-
 }  // namespace
 }  // namespace ballotrek::testing

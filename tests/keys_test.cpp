@@ -9,18 +9,14 @@ namespace ballotrek {
 namespace {
 
 TEST(KeysTest, EscapeSequencesAreConsumedWholeAndNoFurther) {
-  // The bytes after an Escape, the key they make, and what is left of them.
+  // The bytes after an Escape, the key they make, and what is left of them: keys typed
+  // ahead after an Escape stay queued for the next prompt.
   const std::tuple<std::string, int, std::string> cases[] = {
-      {"", kKeyEscape, ""},
-      {"[A", kKeySpecial, ""},
-      {"[1;5Bx", kKeySpecial, "x"},
-      {"[15~n", kKeySpecial, "n"},
-      {"OP\x1B", kKeySpecial, "\x1B"},
-      {"[1\rq", kKeySpecial, "q"},
-      {"[1;", kKeySpecial, ""},
-      // Keys typed ahead after an Escape stay queued for the next prompt.
-      {"\x1B", kKeyEscape, "\x1B"},
-      {"yn", kKeyEscape, "yn"}};
+      // clang-format off
+      {"", kKeyEscape, ""}, {"[A", kKeySpecial, ""}, {"[1;5Bx", kKeySpecial, "x"},
+      {"[15~n", kKeySpecial, "n"}, {"OP\x1B", kKeySpecial, "\x1B"}, {"[1\rq", kKeySpecial, "q"},
+      {"[1;", kKeySpecial, ""}, {"\x1B", kKeyEscape, "\x1B"}, {"yn", kKeyEscape, "yn"}};
+  // clang-format on
   for (const auto& [bytes, key, left] : cases) {
     std::istringstream in(bytes);
     EXPECT_EQ(FinishEscape([&in] { return in.get(); }, [&in](int) { in.unget(); }), key) << bytes;

@@ -1,4 +1,3 @@
-#include <filesystem>
 #include <set>
 #include <string>
 #include <tuple>
@@ -7,120 +6,249 @@
 #include "console/console.h"
 #include "engine/engine.h"
 #include "events/events.h"
-#include "model/frozen_game.h"
 #include "tests/support/game_test.h"
 
 namespace ballotrek::testing {
 namespace {
 
-class TurnLoopTest : public GameTest {
- protected:
-  // Presses Enter at each take-off and plays with these draws until the game waits.
-  void Play(ScriptedConsole& keys, int takeOffs, std::initializer_list<int> draws) {
-    keys.Type(std::string(takeOffs, '\r'));
-    keys.Force(draws);
-    RunUntilIdle(TurnLoop);
-  }
+class TurnLoopTest : public GameTest {};
+
+// Whole turns from the loop's start, sound on, as Al of the Whig party, until
+// the game waits for a key not scripted here: the clips in order, all the
+// pauses, the screen, and the record.
+struct Turn {
+  const char* what;
+  const char* keys;
+  std::vector<int> draws;
+  const char* clips;  // short names, in order
+  long ms;
+  std::vector<std::tuple<int, int, const char*>> cells;  // text at its column and row
+  void (*setup)() = [] {};
+  bool (*after)() = [] { return true; };
+  bool firstCellAfterLastClip = false;  // an outcome line waits for its clip
 };
 
-// Other keys wait; Enter plays the side's clip and flies one to ten squares.
-TEST_F(TurnLoopTest, EnterTakesTheComputerOffWithItsClip) {
-  game.soundFlag = 'y';
-  game.currentSide = computer;
-  console.Type("z\r");
-  console.Force({19});
-  EXPECT_EQ(TakeOff(), 10);
-  EXPECT_EQ(console.clips(), std::vector<std::string>{"data\\cowh.wav"});
+// The player lands on its own state, 2900 ms in all; draws 0 (one square), 0 (the remark).
+void PlayerLandsAtHome() {
+  game.player.position = 10;
+  Give(11, player);
 }
 
-TEST_F(TurnLoopTest, SoundFreezeAndHelpKeysReturnToThePrompt) {
-  game.currentSide = player;
-  game.soundFlag = '\x1b';  // sound refused for good at start-up
-  console.Type("sfN");
-  RunUntilIdle(TakeOff);
-  EXPECT_EQ(game.soundFlag, '\x1b');
-  EXPECT_EQ(RowText(20), "");
-  EXPECT_EQ(RowText(19), "") << "the freeze question is cleared away";
-  EXPECT_FALSE(std::filesystem::exists(kFrozenGameFile));
-  // C on the help screen only closes it: a list would still wait for the space bar.
-  console.Type("hc\r");
-  console.Force({0});
-  EXPECT_EQ(TakeOff(), 1);
+TEST_F(TurnLoopTest, WholeTurns) {
+  const Turn turns[] = {
+      // clang-format off
+      {"a purchase won on the ninth roll", "\ry", {0, 8, 0}, "plwh bust", 4300,
+       {{1, 7, "It is your baby"},
+       {1, 4, "It has 13 electoral votes and costs 3.9 million dollars"},
+       {17, 20, "You now have 13 votes and 96.1 million dollars"}, {17, 21, "Please launch  me "}},
+       [] {}, [] { return game.owner[1] == player; }, true},
+      {"a purchase dropped on the tenth", "\ry", {1, 9}, "plwh lost", 4300,
+       {{1, 7, "No good Al, you dropped it and it rolled away"}, {1, 8, "It remains unclaimed"},
+       {17, 20, "You now have 0 votes and 96 million dollars"}}, [] {},
+       [] { return game.owner[2] == Unclaimed; }, true},
+      {"a try won on the eighth roll", "\ry\r", {6, 7, 0}, "plwh bist chal wich", 5500,
+       {{1, 7, "It is your baby"},
+       {1, 4, "It has 29 electoral votes, a try for it costs 2.9 million dollars"},
+       {17, 20, "You now have 29 votes and 97.1 million dollars"}}, [] {},
+       [] { return game.owner[7] == player; }, true},
+      {"a try lost on the ninth goes to the computer", "\ry\r", {6, 8}, "plwh bist chal lost", 5500,
+       {{1, 7, "You failed to get it Al"}, {1, 8, "It comes over to me Al, thanks for the gift"}},
+       [] {}, [] { return game.owner[7] == computer && game.computer.votes == 29; }, true},
+      {"a try lost while the computer sits in the room", "\ry\r", {6, 8}, "plwh bist chal lost",
+       5500, {{1, 8, "I am in this room and cannot take any states"}},
+       [] { game.computer.position = 33; }, [] { return game.owner[7] == Unclaimed; }},
+      {"the computer's try lost while the player sits there", "\r\r\r", {0, 6, 0, 23, 10, 0, 0},
+       "plwh smin cowh bist chal lost", 12000,
+       {{1, 8, "You are in the smoke filled room and do not get it"}},
+       [] { game.player.position = 32; }, [] { return game.owner[7] == Unclaimed; }},
+      {"a declined purchase after a flight past Washington DC", "\rn", {6}, "plwh", 3300,
+       {{1, 3, "You have landed in West Virginia, The Mountain State"},
+       {17, 21, "Please launch  me "}}, [] { game.player.position = 60; },
+       [] { return game.player.position == 2 && game.player.money == 100.0f; }},
+      {"the computer thinks aloud and buys a 10-vote state on a d of 2", "\r\r",
+       {0, 0, 2, 1, 7, 8, 0}, "plwh cowh", 9800,
+       {{3, 3, "I have landed in Maryland, The Old Line State"},
+       {1, 5, "Holy moley \x1E I must decide"},
+       {1, 9, "I will take it \x1E it goes in my column"},
+       {17, 20, "I now have 10 votes and 95 million dollars"}}, PlayerLandsAtHome,
+       [] { return game.owner[3] == computer; }},
+      {"the computer's try won on the tenth roll", "\r\r\r", {0, 0, 6, 0, 23, 9},
+       "plwh cowh bist chal wich", 11000, {{1, 7, "I got it Al"},
+       {1, 5, "I will take a stab at it"},
+       {17, 20, "I now have 29 votes and 97.1 million dollars"}}, PlayerLandsAtHome,
+       [] { return game.owner[7] == computer; }, true},
+      {"the computer's try lost on the eleventh", "\r\r\r", {0, 0, 6, 0, 23, 10},
+       "plwh cowh bist chal lost", 11000, {{1, 7, "Nuts!  I lost it Al"},
+       {1, 8, "You get it Al, you owe me one now"}}, PlayerLandsAtHome,
+       [] { return game.owner[7] == player && game.player.votes == 40; }, true},
+      {"the player's challenge won on the tenth roll", "\ry\r", {0, 0, 9, 0}, "plwh chal wich",
+       5500, {{1, 11, "Oh no \x1E you robbed me Al, you took it"},
+       {1, 6, "A challenge costs 7.8 million bucks"}}, [] { Give(1, computer); },
+       [] { return game.owner[1] == player && game.computer.votes == 0; }, true},
+      {"the player's challenge lost on the ninth", "\ry\r", {0, 0, 8, 0}, "plwh chal lost", 5500,
+       {{1, 11, "Too bad Al, you bungled it!"}}, [] { Give(1, computer); },
+       [] { return game.owner[1] == computer; }, true},
+      {"the computer's challenge on a lead of 100, won on the tenth", "\r\r\r", {0, 0, 0, 0, 23, 9},
+       "plwh cowh chal wich", 11000, {{1, 15, "Yippey!  I did it \x1E it is mine now"},
+       {1, 5, "You beat me to it Al, it is your baby"},
+       {1, 6, "A challenge costs 7.8 million bucks"}, {1, 7, "I am going to go for it!"}},
+       [] { PlayerLandsAtHome(); Give(1, player); game.player.votes = 100; },
+       [] { return game.owner[1] == computer; }, true},
+      {"the computer's challenge lost on the ninth", "\r\r\r", {0, 0, 0, 0, 23, 8},
+       "plwh cowh chal lost", 11000, {{1, 15, "Shucks!  I blew it"}},
+       [] { PlayerLandsAtHome(); Give(1, player); game.player.votes = 100; },
+       [] { return game.owner[1] == player; }, true},
+      {"the computer's news, a gain of money", "\r\r", {0, 0, 4, 2, 0}, "plwh cowh", 6800,
+       {{3, 3, "I have landed in the evening news!"}, {1, 4, "  The story says that I "},
+       {25, 5, "promised peace in our time and a world without crime"},
+       {1, 7, "Hooray for me and my party"},
+       {17, 20, "I now have 0 votes and 102 million dollars"}}, PlayerLandsAtHome},
+      {"the player's news, three states won", "\r\r", {4, 0, 0, 0, 1, 2}, "plwh chal", 4300,
+       {{1, 7, "What a lucky break"}, {1, 13, "And you get Maryland and its 10 votes"},
+       {17, 20, "You now have 28 votes and 100 million dollars"}}},
+      {"the Atlantic, where the computer stands too", "\r", {9}, "plwh ocea", 4100,
+       {{1, 3, "You have landed in the Atlantic Ocean, splish splash splosh!"},
+       {1, 6, "You must pay five million dollars for a new plane"},
+       {17, 20, "You now have 0 votes and 95 million dollars"}},
+       [] { game.computer.position = 10; }},
+      {"the computer's golf outing", "\r\r", {0, 0, 0}, "plwh cowh gosw goba", 6800,
+       {{1, 4, "Oh no, I fell off the golf cart and cracked my USB port"},
+       {17, 20, "I now have 0 votes and 98 million dollars"}},
+       [] { PlayerLandsAtHome(); game.computer.position = 57; }},
+      {"the computer's scandal", "\r\r", {0, 0, 0}, "plwh cowh", 6800,
+       {{1, 4, "And Al, the media is calling it computergate"},
+       {1, 5, "It will take 4million dollars in hush money to cover it up"},
+       {17, 20, "I now have 0 votes and 96 million dollars"}},
+       [] { PlayerLandsAtHome(); game.computer.position = 62; }},
+      {"the press conference, Raleigh typed in capitals", "\rRALEIGH\r\r", {0, 61, 0},
+       "plwh prco wich chal", 4300, {{1, 4, "A wise guy reporter is asking you a question"},
+       {1, 6, "What is the capital of North Carolina (no spaces)?RALEIGH"},
+       {1, 8, "You are correct Al, you win a state!"}}, [] { game.player.position = 46; }},
+      {"the player held in the smoke filled room", "\r\r", {0, 0, 0, 0, 0}, "plwh smin cowh", 6800,
+       {{1, 1, "You are in the smoke filled room"},
+       {1, 2, "Oh Al, you are stuck in that putrid room"}, {17, 21, "Please launch  me "}},
+       [] { game.player.position = 32; game.computer.position = 10; Give(11, computer); },
+       [] { return game.player.inSmokeRoom && game.player.money == 99.0f; }},
+      {"the computer held there", "\r\r\r", {0, 0, 0, 0, 0, 0, 0}, "plwh cowh smin plwh", 9700,
+       {{1, 1, "I am in the smoke filled room and have no states to give up"},
+       {1, 2, "Oh man Al, I cannot leave this suffocating room yet"}},
+       [] { PlayerLandsAtHome(); Give(12, player); game.computer.position = 32; },
+       [] { return game.computer.inSmokeRoom && game.computer.money == 99.0f; }},
+      {"the player lands where the computer stands", "\r", {0}, "plwh inst", 4100,
+       {{1, 4, "Come on Al, I am campaigning here, you are intruding on my action"},
+       {1, 3, "You have landed in Massachusetts "},
+       {17, 20, "You now have 0 votes and 99 million dollars"}}, [] { game.player.position = 10,
+       game.computer.position = 11; },
+       [] { return game.player.inSmokeRoom && game.player.position == SmokeRoomPosition; }, true},
+      {"the computer lands where the player stands", "\r\r", {0, 0, 0}, "plwh cowh inst", 6800,
+       {{1, 4, "Excuse me for intruding Al, I did not know you were here"},
+       {17, 20, "I now have 0 votes and 99 million dollars"}},
+       [] { PlayerLandsAtHome(); game.computer.position = 10; },
+       [] { return game.computer.inSmokeRoom && game.computer.position == SmokeRoomPosition; }},
+      {"an intrusion that empties the player's purse ends the game at once", "\r", {0},
+       "plwh inst hail", 7100, {{30, 3, "I beat you Al"}},
+       [] { game.player = {1.0f, 0, 10}; game.computer.position = 11; }},
+      {"an intrusion that empties the computer's purse ends it at once", "\r\r", {0, 0, 0},
+       "plwh cowh inst hail", 9800, {{19, 3, "Congratulations Al, you beat me!"}},
+       [] { PlayerLandsAtHome(); game.computer = {1.0f, 0, 10}; }},
+      {"the room's charge empties the computer's purse", "\r\r", {0, 0, 0}, "plwh cowh smin hail",
+       9800, {{19, 3, "Congratulations Al, you beat me!"}},
+       [] { PlayerLandsAtHome(); game.computer = {1.04f, 0, 32}; }},
+      {"both at 269 end the game", "\r", {0, 0}, "plwh hail", 6100,
+       {{30, 3, "It is an electoral vote tie at 269 votes each"}},
+       [] { PlayerLandsAtHome(); game.player.votes = game.computer.votes = 269; }},
+      {"269 alone and 0.05 left play on", "\r", {0, 0}, "plwh", 3100,
+       {{17, 21, "Please launch  me "}},
+       [] { PlayerLandsAtHome(); game.player = {0.05f, 269, 10}; game.computer.votes = 268; }},
+      {"a rest day on the fifth turn, after the race remark", "\r", {0, 3, 2}, "plwh gosw goba",
+       600, {{17, 19, "You are winning Al"}, {17, 20, "You have 10 votes and 100 million dollars"},
+       {1, 3, "You are taking a day off to play golf with your press secretary"}},
+       [] { game.turnCount = 4; game.player.votes = 10; },
+       [] { return game.player.position == 0; }},
+      // Keys at the take-off prompt: z is none, H opens the help that N or C only close, S
+      // toggles the sound, F asks before freezing; each prompt comes back after 200 ms.
+      {"the computer's rest day after the fourth", "\r\r", {0, 0, 0, 1, 4}, "plwh cowh rock", 3800,
+       {{1, 3, "I am resting today.  I am going to Go  to a loud rock concert"}},
+       [] { PlayerLandsAtHome(); game.turnCount = 3; }, [] { return game.computer.position == 0; }},
+      {"a Congressional vote on the sixth, sound off", "zhnhcsSfn\r", {0, 0}, "", 2400,
+       {{1, 1, "                    "},
+       {1, 3, "You must return to Washington DC for a Congressional vote"}},
+       [] { game.turnCount = 5; game.soundFlag = 'n'; game.player.position = 30; },
+       [] { return game.player.position == 1; }},
+      {"a computer show after the fourth", "\r\r", {0, 0, 0, 0, 1}, "plwh cowh", 3800,
+       {{1, 3, "I must return to Washington DC for a computer show"}},
+       [] { PlayerLandsAtHome(); game.turnCount = 3; game.computer.position = 30; },
+       [] { return game.computer.position == 1; }},
+      {"a voice on the sixth, sound on", "\r", {0, 0, 1, 0}, "plwh cc", 4100,
+       {{1, 1, "President Coolidge"}}, [] { PlayerLandsAtHome(); game.turnCount = 5; },
+       [] { return true; }, true},
+      // Keys at the take-off prompt: z is none, H opens the help that C or N only close, S
+      // turns the sound off, F asks before freezing; each prompt comes back after 200 ms.
+      {"a fact on the third", "zhchnSfn\r", {0, 0, 0}, "", 5700,
+       {{1, 17, "Eight Presidents never attended college"}},
+       [] { PlayerLandsAtHome(); game.turnCount = 2; }},
+      {"the airport quiz on the ninth, then a second take-off", "\rZACHARY\rTAYLOR\r\r", {0, 4, 8,
+       0}, "plwh prch wich chal", 2100,
+       {{1, 3, "A reporter is shouting a question at you at the airport, a state is at risk"},
+       {1, 4, "Who was inaugurated  President in 1849(first and last names only)?"}},
+       [] { game.turnCount = 8; }},
+      {"a quiz win ends the game before the second take-off", "\rBarack\rObama\r\r", {0, 3,
+       2012 - 1789, 0}, "plwh prch wich chal hail", 5100,
+       {{22, 3, "Congratulations Al, you beat me!"}},
+       [] { game.turnCount = 8; game.player.votes = 265; }},
+      // clang-format on
+  };
+  for (const Turn& turn : turns) {
+    SCOPED_TRACE(turn.what);
+    ResetGameState();
+    ScriptedConsole keys;
+    game.firstName = "Al";
+    game.partyName = "Whig";
+    game.soundFlag = 'y';
+    turn.setup();
+    keys.Type(turn.keys);
+    keys.Force(turn.draws);
+    RunUntilIdle(TurnLoop);
+    std::string clips;
+    for (const std::string& clip : keys.clips()) clips += " " + clip.substr(5, clip.size() - 9);
+    EXPECT_EQ(clips, *turn.clips ? std::string(" ") + turn.clips : "");
+    EXPECT_EQ(keys.elapsedMs(), turn.ms);
+    for (const auto& [column, row, text] : turn.cells) {
+      EXPECT_TRUE(ShowsAt(column, row, text)) << text << "\n" << ScreenDump();
+    }
+    EXPECT_TRUE(turn.after());
+    if (turn.firstCellAfterLastClip) {
+      EXPECT_EQ(keys.screenAtLastClip().find(std::get<2>(turn.cells[0])), std::string::npos);
+    }
+    EXPECT_TRUE(keys.keysLeft() == 0 && keys.AllForcedUsed());
+  }
 }
 
-// Clearing a line blanks fifty cells, as the outcome row shows.
-TEST_F(TurnLoopTest, RollForOutcomeClearsTheOldOutcomeAndWaitsForEnter) {
-  GotoXY(1, 22);
-  Write(std::string(80, 'x'));
-  console.Type("x");
-  RunUntilIdle([] { RollForOutcome(6); });
-  EXPECT_TRUE(ShowsAt(17, 21, "Press Enter  for outcome \x1E "));
-  EXPECT_EQ(RowText(22), std::string(16, 'x') + std::string(50, ' ') + std::string(14, 'x'));
-  console.Type("\r");
-  console.Force({9});
-  EXPECT_EQ(RollForOutcome(6), 4);
-}
-
+// Three entries to a row, 25 columns apart; the board listing starts a row
+// higher and has no totals.
 TEST_F(TurnLoopTest, ListsShowTheirStatesAcrossThreeColumnsWithTotals) {
   for (int position : {7, 65}) Give(position, computer);
-  Give(1, player);
   RunUntilIdle([] { ShowList('c'); });
   EXPECT_EQ(RowText(3), "New York  29" + std::string(13, ' ') + "Washington DC  3");
   EXPECT_EQ(RowText(22), "I have 2 states worth 32 votes");
   RunUntilIdle([] { ShowList('u'); });
-  EXPECT_TRUE(ShowsAt(1, 3, "West Virginia  5 "));
-  EXPECT_EQ(RowText(22), "There are 48 unclaimed states worth 493 votes");
-
-  // The board listing ignores owners, starts a row higher, has no totals and
-  // closes only on the space bar.
-  console.Type("x\r\x1bq ");
-  ShowList('b');
-  EXPECT_EQ(console.keysLeft(), 0);
+  EXPECT_EQ(RowText(22), "There are 49 unclaimed states worth 506 votes");
   RunUntilIdle([] { ShowList('b'); });
-  EXPECT_TRUE(ShowsAt(51, 22, "Scandal  0"));
-  EXPECT_TRUE(ShowsAt(26, 23, "Washington DC  3"));
-}
-
-TEST_F(TurnLoopTest, NarrationFollowsTheKindOfSquareItsOwnerAndTheSide) {
-  // The square, its owner, the side landing, and a text at its column and row.
-  const std::tuple<int, int, int, int, int, const char*> cases[] = {
-      {41, computer, player, 1, 4, "It has 55 electoral votes, a try for it costs 5.5 million"},
-      {65, player, player, 1, 4, "You already have it"},
-      {33, NotOwnable, player, 17, 20, "You now have 0 votes and 99 million dollars"},
-      {33, NotOwnable, computer, 1, 5, "I must pay one million clams - "},
-      {47, NotOwnable, computer, 1, 4, "There is a pain in the neck newscaster questioning me"}};
-  for (const auto& [position, owner, side, column, row, text] : cases) {
-    ClearScreen();
-    game.owner[position] = owner;
-    game.currentSide = side;
-    if (owner == side) console.Force({1});
-    RunUntilIdle([&] { DispatchLanding(position); });
-    EXPECT_TRUE(ShowsAt(column, row, text)) << text << "\n" << ScreenDump();
-  }
-}
-
-TEST_F(TurnLoopTest, MovesPastWashingtonDcContinueFromVirginia) {
-  for (auto [from, forced, to] : {std::tuple{60, 6, 2}, {58, 6, 65}, {60, 9, 5}, {64, 0, 65}}) {
-    game.player.position = from;
-    Play(console, 1, {forced});
-    EXPECT_EQ(game.player.position, to) << "from " << from;
-  }
+  EXPECT_TRUE(ShowsAt(26, 2, "West Virginia  5"));
+  EXPECT_TRUE(ShowsAt(51, 22, "Scandal  0") && RowText(24).starts_with("Press space bar"));
 }
 
 // Each remark with the leads at the edges of its band.
 TEST_F(TurnLoopTest, RaceRemarkFollowsTheLeadBands) {
-  const std::pair<const char*, std::vector<int>> bands[] = {
-      {"", {0}},
-      {"This is a close race", {1, 9}},
-      {"You are winning", {10, 49}},
-      {"You are beating me badly", {50, 99}},
-      {"You are slaughtering me", {100, 150}},
-      {"This contest is very tight", {-1, -10}},
-      {"I am beating you", {-11, -49}},
-      {"I am way ahead of you", {-50, -99}},
-      {"I am really kicking your butt", {-100, -150}}};
+  const std::pair<std::vector<int>, const char*> bands[] = {
+      // clang-format off
+      {{-150, -100}, "I am really kicking your butt"}, {{-99, -50}, "I am way ahead of you"},
+      {{-49, -11}, "I am beating you"}, {{-10, -1}, "This contest is very tight"}, {{0}, ""},
+      {{1, 9}, "This is a close race"}, {{10, 49}, "You are winning"},
+      {{50, 99}, "You are beating me badly"}, {{100, 150}, "You are slaughtering me"}};
+  // clang-format on
   game.firstName = "Ann";
-  for (const auto& [remark, leads] : bands) {
+  for (const auto& [leads, remark] : bands) {
     for (int lead : leads) {
       ClearScreen();
       game.player.votes = 150 + lead;
@@ -131,117 +259,22 @@ TEST_F(TurnLoopTest, RaceRemarkFollowsTheLeadBands) {
   }
 }
 
-// The fifth turn brings the race remark and may be a rest day, the sixth may
-// call a Congressional vote.
-TEST_F(TurnLoopTest, ThePlayersTurnCountBringsTheRemarkARestDayAndTheVote) {
-  game.firstName = "Ann";
-  game.player = {100.0f, 60, 20, false};
-  game.computer.votes = 50;
-  game.turnCount = 3;
-  Play(console, 1, {0});
-  EXPECT_EQ(RowText(19), "");
-  Play(console, 1, {0, 3, 6});  // distance 1, a rest day, its seventh activity
-  EXPECT_EQ(RowText(19), std::string(16, ' ') + "You are winning Ann");
-  EXPECT_EQ(RowText(3), "You are taking a day off to play cards with your speech writer");
-  EXPECT_EQ(game.player.position, 21);
-  Play(console, 1, {4, 0});
-  EXPECT_EQ(RowText(3), "You must return to Washington DC for a Congressional vote");
-  EXPECT_EQ(game.player.position, 1);
-  EXPECT_TRUE(ShowsAt(17, 21, "Please launch  me "));
-}
-
-// The interlude after the player's take-off; with sound on, the take-off clip
-// plays before a voice.
-TEST_F(TurnLoopTest, InterludeSchedule) {
-  const std::tuple<int, char, bool, bool> cases[] = {
-      {3, 'n', false, true},  {6, 'n', false, false}, {6, 'y', true, false},
-      {13, 'y', false, true}, {16, 'y', true, false}, {5, 'y', false, false}};
-  for (const auto& [turnCount, sound, voice, fact] : cases) {
-    SCOPED_TRACE(std::to_string(turnCount) + sound);
-    ScriptedConsole fresh;
-    ResetGameState();
-    game.turnCount = turnCount - 1;  // the take-off counts one more
-    game.soundFlag = sound;
-    game.player.position = 20;
-    Play(fresh, 1, {0, 0, 0, 0});
-    EXPECT_EQ(fresh.clips().size() == 2, voice);
-    EXPECT_EQ(RowText(1).rfind("President ", 0) == 0, voice);
-    EXPECT_EQ(game.voiceDeck.slots[0] != 0, voice);
-    EXPECT_EQ(!RowText(17).empty(), fact);
-  }
-}
-
-TEST_F(TurnLoopTest, TwentyEightFactsOnceEach) {
-  std::set<std::string> facts;
-  for (int i = 0; i < 28; ++i) {
-    ClearScreen();
-    ShowTrivia();
-    facts.insert(RowText(17) + "|" + RowText(18));
-  }
-  EXPECT_EQ(facts.size(), 28u);
-  for (int slot : game.triviaDeck.slots) EXPECT_EQ(slot, 0);
-}
-
-TEST_F(TurnLoopTest, LandingOnAStateWhereTheOtherStandsSendsTheIntruderToTheRoom) {
-  game.computer.position = 8;
-  Play(console, 1, {7});
-  EXPECT_EQ(RowText(3), "You have landed in Connecticut") << "only the board name";
-  EXPECT_TRUE(ShowsAt(1, 4, "Come on , I am campaigning here, you are intruding"));
-  EXPECT_EQ(game.player.money, 99.0f);
-  EXPECT_TRUE(game.player.inSmokeRoom);
-  EXPECT_EQ(game.player.position, SmokeRoomPosition);
-
-  ResetGameState();
-  game.owner[1] = player;
-  Play(console, 2, {0, 0, 0});
-  EXPECT_EQ(RowText(3), "  I have landed in Virginia");
-  EXPECT_TRUE(ShowsAt(1, 4, "Excuse me for intruding , I did not know you were here"));
-  EXPECT_EQ(game.computer.money, 99.0f);
-  EXPECT_TRUE(game.computer.inSmokeRoom);
-
-  // Meeting on a special square is no intrusion: the square's event runs.
-  ResetGameState();
-  game.computer.position = 47;
-  game.player.position = 46;
-  Play(console, 1, {0});
-  EXPECT_EQ(RowText(3), "You have landed in a press conference");
-  EXPECT_FALSE(game.player.inSmokeRoom);
-}
-
-TEST_F(TurnLoopTest, LandingSoundsFollowTheSquare) {
-  const std::pair<int, std::vector<std::string>> cases[] = {
-      {41, {"bist"}}, {10, {"ocea"}},         {22, {"bliz"}}, {33, {"smin"}},
-      {47, {"prco"}}, {58, {"gosw", "goba"}}, {1, {}}};
-  for (const auto& [square, names] : cases) {
-    ScriptedConsole fresh;
-    ResetGameState();
-    game.soundFlag = 'y';
-    game.player.position = square - 1;
-    Play(fresh, 1, {0});
-    std::vector<std::string> expected = {"data\\plwh.wav"};
-    for (const std::string& name : names) expected.push_back("data\\" + name + ".wav");
-    EXPECT_EQ(fresh.clips(), expected) << "square " << square;
-  }
-}
-
-// Each side lands on a state of its own, so only the votes and the money can
-// end the game; the room's entry charge can break the computer on its turn.
-TEST_F(TurnLoopTest, EndOfTurnCheckEndsTheGameOnVotesOrAnEmptyPurse) {
-  // The votes and money of each side, the square the computer flies on from, and the ending.
-  const std::tuple<int, int, float, float, int, bool> cases[] = {
-      {270, 0, 100, 100, 10, true},   {0, 270, 100, 100, 10, true},
-      {269, 269, 1, 2, 10, true},     {10, 20, 0.049f, 100, 10, true},
-      {10, 20, 100, 1.04f, 32, true}, {269, 268, 0.05f, 0.05f, 10, false}};
-  for (const auto& [playerVotes, computerVotes, playerMoney, computerMoney, from, ends] : cases) {
-    ScriptedConsole fresh;
-    ResetGameState();
-    game.player = {playerMoney, playerVotes, 0, false};
-    game.computer = {computerMoney, computerVotes, from, false};
-    game.owner[1] = player;
-    game.owner[11] = computer;
-    Play(fresh, 2, {0, 0, 0, 0});  // each side: a distance of 1, then its remark
-    const bool ended = ScreenDump().find("flights in your campaign") != std::string::npos;
-    EXPECT_EQ(ended, ends) << ScreenDump();
+// Each deck deals its stories, scenes, facts or voices once each, then starts over.
+TEST_F(TurnLoopTest, DecksDealEachOnceThenStartOver) {
+  const std::tuple<NoRepeatDeck*, void (*)(), int> decks[] = {{&game.newsDeck, RunEveningNews, 5},
+                                                              {&game.roomDeck, ShowRoomScene, 2},
+                                                              {&game.triviaDeck, ShowTrivia, 17},
+                                                              {&game.voiceDeck, PlayVoiceClip, 1}};
+  for (const auto& [deck, show, row] : decks) {
+    std::set<std::string> shown;
+    for (int i = 0; i < deck->size; ++i) {
+      game.currentSide = i % 2 == 0 ? player : computer;
+      ClearScreen();
+      RunUntilIdle(show);  // gains and losses stop at their Enter prompt
+      shown.insert(RowText(row) + "|" + RowText(row + 1));
+    }
+    EXPECT_EQ(shown.size(), static_cast<std::size_t>(deck->size));
+    for (int slot : deck->slots) EXPECT_EQ(slot, 0);
   }
 }
 

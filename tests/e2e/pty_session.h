@@ -3,25 +3,31 @@
 // player would.
 #pragma once
 
-#include <sys/types.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <termios.h>
+#include <time.h>
+#include <unistd.h>
+#include <utmp.h>
+#include <vterm.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-struct VTerm;
-
 namespace ballotrek::e2e {
 
-inline constexpr std::chrono::milliseconds kDefaultTimeout{5000};
+using std::chrono::milliseconds;
+inline constexpr milliseconds kDefaultTimeout{5000};
 
 struct PtyOptions {
-  int columns = 80;
-  int rows = 25;
-  bool ignoreHangUp = false;                  // as under nohup
   bool inputFromNull = false;                 // standard input is /dev/null, not the terminal
   std::vector<std::string> environment = {};  // more "NAME=value" settings
   std::vector<std::string> arguments = {};    // for the program, e.g. wine's game
@@ -29,62 +35,148 @@ struct PtyOptions {
 
 class PtySession {
  public:
-  // Starts `binary` (looked up in PATH when it has no slash) in
-  // `workingDirectory` with TERM=xterm-256color and a UTF-8 locale; throws if
-  // there is no pseudo-terminal to be had.
-  PtySession(const std::string& binary, const std::string& workingDirectory,
-             const PtyOptions& options = {});
-  ~PtySession();  // kills the program if it still runs
+  // Starts `binary` (looked up in PATH when it has no slash) in `folder` on an 80x25 terminal with
+  // TERM=xterm-256color and a UTF-8 locale.
+  PtySession(const std::string& binary, const std::string& folder, const PtyOptions& options) {
+    winsize size{25, 80, 0, 0};
+    if (openpty(&master_, &slave_, nullptr, nullptr, &size) != 0) throw std::runtime_error("pty");
+    fcntl(master_, F_SETFD, FD_CLOEXEC);
+    fcntl(slave_, F_SETFD, FD_CLOEXEC);
+    tcgetattr(slave_, &initialSettings_);
+    vterm_set_utf8(vterm_, 1);
+    vterm_screen_enable_altscreen(vterm_obtain_screen(vterm_), 1);
+    vterm_screen_reset(vterm_obtain_screen(vterm_), 1);
+    pid_ = fork();    // if it fails, the destructor has nothing to kill
+    if (pid_ == 0) {  // the test runs on one thread, so the child may set its environment
+      const int terminal = dup(slave_);  // login_tty closes its descriptor
+      if (terminal < 0 || login_tty(terminal) != 0 || chdir(folder.c_str()) != 0) _exit(126);
+      if (options.inputFromNull && dup2(open("/dev/null", O_RDONLY), STDIN_FILENO) < 0) _exit(126);
+      unsetenv("LINES");  // the same terminal whatever the test was started from
+      unsetenv("COLUMNS");
+      setenv("TERM", "xterm-256color", 1);
+      setenv("LC_ALL", "C.UTF-8", 1);
+      for (const std::string& setting : options.environment)
+        putenv(const_cast<char*>(setting.c_str()));
+      std::vector<char*> argv{const_cast<char*>(binary.c_str())};
+      for (const std::string& argument : options.arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+      argv.push_back(nullptr);
+      execvp(binary.c_str(), argv.data());
+      _exit(127);
+    }
+  }
+  ~PtySession() {  // kills the program if it still runs
+    if (pid_ > 0 && status_ < 0) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+    close(master_);
+    close(slave_);
+    vterm_free(vterm_);
+  }
   PtySession(const PtySession&) = delete;
   PtySession& operator=(const PtySession&) = delete;
 
   pid_t pid() const { return pid_; }
-
-  void Send(std::string_view keys);
-  // Resizes the terminal as a window manager would; the program gets SIGWINCH.
-  void Resize(int columns, int rows);
-  // Closes the terminal as a closed terminal window would.
-  void HangUp();
-
+  void Send(std::string_view keys) {
+    for (ssize_t written; !keys.empty(); keys.remove_prefix(static_cast<size_t>(written))) {
+      if ((written = write(master_, keys.data(), keys.size())) <= 0) return;
+    }
+  }
   // Reads the program's output until `condition` holds or the time is up.
-  bool WaitUntil(const std::function<bool()>& condition,
-                 std::chrono::milliseconds timeout = kDefaultTimeout);
-  // Waits until `text` stands at (column, row), both counted from 1.
-  bool WaitForText(int column, int row, std::string_view text,
-                   std::chrono::milliseconds timeout = kDefaultTimeout);
+  bool WaitUntil(const std::function<bool()>& condition, milliseconds timeout = kDefaultTimeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+      Pump(milliseconds(0));
+      if (condition()) return true;
+      const auto left =
+          std::chrono::duration_cast<milliseconds>(deadline - std::chrono::steady_clock::now());
+      if (left.count() <= 0) return false;
+      Pump(std::min(left, milliseconds(100)));
+    }
+  }
   // Reads the program's output for a while, for checks that nothing appears.
-  void Settle(std::chrono::milliseconds quiet = std::chrono::milliseconds(300));
+  void Settle(milliseconds quiet = milliseconds(300)) {
+    WaitUntil([] { return false; }, quiet);
+  }
 
-  // The screen as last read, in UTF-8, trailing blanks of each row removed.
-  std::string Text(int column, int row, int length) const;
+  // The screen as last read, in UTF-8, trailing blanks of each row removed;
+  // columns and rows count from 1.
+  std::string Text(int column, int row, int length) const {
+    if (row < 1 || row > rows_ || column < 1) return "";
+    const VTermRect rect{row - 1, row, column - 1, std::min(column - 1 + length, columns_)};
+    std::string text(static_cast<size_t>(length) * 4 * VTERM_MAX_CHARS_PER_CELL, '\0');
+    text.resize(vterm_screen_get_text(vterm_obtain_screen(vterm_), text.data(), text.size(), rect));
+    return text.erase(text.find_last_not_of(' ') + 1);
+  }
   // The background of a cell: its palette index, or -1 for the terminal's own.
-  int Background(int column, int row) const;
-  // Every row, each ended by a line end; numbered for failure messages.
-  std::string ScreenText(bool numbered = false) const;
+  int Background(int column, int row) const {
+    VTermScreenCell cell{};
+    vterm_screen_get_cell(vterm_obtain_screen(vterm_), {row - 1, column - 1}, &cell);
+    if (VTERM_COLOR_IS_DEFAULT_BG(&cell.bg)) return -1;
+    return VTERM_COLOR_IS_INDEXED(&cell.bg) ? cell.bg.indexed.idx : 256;
+  }
+  std::string ScreenText(bool numbered = false) const {
+    std::string text;
+    for (int row = 1; row <= rows_; ++row) {
+      if (numbered) text += (row < 10 ? " " : "") + std::to_string(row) + "|";
+      text += Text(1, row, columns_) + "\n";
+    }
+    return text;
+  }
 
-  // Processor time the program has used so far.
-  std::chrono::milliseconds ProcessorTime() const;
-
+  milliseconds ProcessorTime() const {
+    clockid_t clock{};
+    timespec used{};
+    if (clock_getcpuclockid(pid_, &clock) == 0) clock_gettime(clock, &used);
+    return milliseconds(used.tv_sec * 1000 + used.tv_nsec / 1000000);
+  }
   // The terminal's settings (termios) before the program started, and now.
   const termios& InitialSettings() const { return initialSettings_; }
-  termios TerminalSettings() const;
+  termios TerminalSettings() const {
+    termios settings{};
+    tcgetattr(slave_, &settings);
+    return settings;
+  }
 
-  // Waits for the program to end: its exit status, 128 + the signal number if
-  // a signal ended it, or -1 if it still runs when the time is up.
-  int WaitForExit(std::chrono::milliseconds timeout = kDefaultTimeout);
+  // The exit status, 128 + the signal number if a signal ended the program,
+  // or -1 if it still runs when the time is up. Output is read meanwhile, so
+  // a program that writes on its way out is never blocked by a full terminal.
+  int WaitForExit(milliseconds timeout = kDefaultTimeout) {
+    WaitUntil(
+        [&] {
+          int status = 0;
+          if (status_ < 0 && pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) {
+            status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+          }
+          return status_ >= 0;
+        },
+        timeout);
+    Pump(milliseconds(0));
+    return status_;
+  }
 
  private:
   // Feeds output into the virtual terminal, waiting at most `wait` for some.
-  void Pump(std::chrono::milliseconds wait);
+  void Pump(milliseconds wait) {
+    pollfd output{master_, POLLIN, 0};
+    for (int timeout = static_cast<int>(wait.count());
+         poll(&output, 1, timeout) > 0 && (output.revents & POLLIN) != 0; timeout = 0) {
+      char buffer[4096];
+      const ssize_t count = read(master_, buffer, sizeof buffer);
+      if (count <= 0) return;
+      vterm_input_write(vterm_, buffer, static_cast<size_t>(count));
+    }
+  }
 
   int master_ = -1;
   int slave_ = -1;  // kept open so the terminal's settings outlive the program
   pid_t pid_ = -1;
   int status_ = -1;
-  int columns_;
-  int rows_;
+  const int columns_ = 80;
+  const int rows_ = 25;
   termios initialSettings_{};
-  VTerm* vterm_ = nullptr;
+  VTerm* vterm_ = vterm_new(25, 80);
 };
 
 }  // namespace ballotrek::e2e

@@ -11,21 +11,18 @@
 namespace ballotrek::testing {
 
 ::testing::AssertionResult VotesMatchOwners() {
-  int votes[3] = {0, 0, 0};
+  int votes[4] = {0, 0, 0, 0};
   for (int position = 0; position < kBoardSize; ++position) {
-    const int owner = game.owner[position];
-    const bool ownable = BoardTable[position].electoralVotes > 0;
-    if (ownable ? (owner < 0 || owner > 2) : owner != NotOwnable) {
+    const int owner = game.owner[position], stateVotes = BoardTable[position].electoralVotes;
+    if (owner < 0 || owner > NotOwnable || (stateVotes > 0) == (owner == NotOwnable)) {
       return ::testing::AssertionFailure() << "position " << position << " has owner " << owner;
     }
-    if (ownable) votes[owner] += BoardTable[position].electoralVotes;
+    votes[owner] += stateVotes;
   }
-  if (votes[player] != game.player.votes || votes[computer] != game.computer.votes) {
-    return ::testing::AssertionFailure()
-           << "votes " << game.player.votes << "/" << game.computer.votes << " but states hold "
-           << votes[player] << "/" << votes[computer];
-  }
-  return ::testing::AssertionSuccess();
+  return ::testing::AssertionResult(votes[player] == game.player.votes &&
+                                    votes[computer] == game.computer.votes)
+         << "votes " << game.player.votes << "/" << game.computer.votes << " but states hold "
+         << votes[player] << "/" << votes[computer];
 }
 
 void Give(int position, int side) {
@@ -63,10 +60,8 @@ int GameTest::RunToEnd(const std::function<void()>& body) {
     ADD_FAILURE() << "the game returned instead of ending the process\n" << ScreenDump();
   } catch (const ProcessEnded& end) {
     return end.status;
-  } catch (const OutOfKeys& error) {
-    ADD_FAILURE() << error.what();
   }
-  return -1;
+  return -1;  // running out of keys fails the test with the screen
 }
 
 void GameTest::RunUntilIdle(const std::function<void()>& body) {

@@ -6,15 +6,13 @@
 
 #include <filesystem>
 #include <functional>
-#include <optional>
 
 #include "model/game_state.h"
 #include "tests/support/scripted_console.h"
 
 namespace ballotrek::testing {
 
-// Each side's votes equal the votes of the states it owns, and the squares
-// nobody can own are still coded so.
+// Each side's votes are those of its states; no square changed its kind.
 ::testing::AssertionResult VotesMatchOwners();
 
 // Gives a state to a side, votes and all.
@@ -27,11 +25,9 @@ class GameTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Runs until the process ends and returns its status; a test that runs
-  // out of keys first fails with the screen.
+  // Runs until the process ends and returns its status; running out of keys fails.
   int RunToEnd(const std::function<void()>& body);
-  // Runs until the game waits for a key that was not scripted; a process
-  // end before that fails the test.
+  // Runs until the game waits for a key not scripted; a process end fails.
   void RunUntilIdle(const std::function<void()>& body);
 
   ScriptedConsole console;

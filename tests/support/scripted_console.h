@@ -1,7 +1,6 @@
-// Scripted stand-ins for the terminal, clock, generator, sound and process,
-// installed for one test: keys come from a queue, time passes instantly,
-// chosen random values come first, clips are recorded, and the end of the
-// process arrives as an exception.
+// Scripted stand-ins for the terminal, clock, generator, sound and process:
+// queued keys, instant time, forced draws first, recorded clips, and the end
+// of the process as an exception.
 #pragma once
 
 #include <algorithm>
@@ -16,14 +15,11 @@
 
 namespace ballotrek::testing {
 
-// What EndProcess throws in a test.
-struct ProcessEnded {
+struct ProcessEnded {  // what EndProcess throws in a test
   int status;
 };
 
-// The game asked for a key that the test did not script.
-class OutOfKeys : public std::runtime_error {
- public:
+struct OutOfKeys : std::runtime_error {  // the game asked for a key not scripted
   explicit OutOfKeys(const std::string& screen)
       : std::runtime_error("the test ran out of keys; the screen was:\n" + screen) {}
 };
@@ -37,26 +33,44 @@ class ScriptedConsole : public Terminal,
   ScriptedConsole() { InstallBackends({this, this, this, this, this}); }
 
   // Queues keys; Enter is written '\r', Escape '\x1b'.
-  void Type(const std::string& keys);
+  void Type(const std::string& keys) {
+    for (unsigned char c : keys) keys_.push_back(c);
+  }
   void TypeKey(int key) { keys_.push_back(key); }
-  // Queues raw values for the following Rand() calls.
-  void Force(std::initializer_list<int> values);
+  // Queues raw values for the following Rand() calls, before the seeded ones.
+  void Force(const std::vector<int>& values) {
+    forced_.insert(forced_.end(), values.begin(), values.end());
+  }
   bool AllForcedUsed() const { return forced_.empty(); }
-
-  const std::vector<std::string>& clips() const { return clips_; }
   int keysLeft() const { return static_cast<int>(keys_.size()); }
 
-  // Terminal
+  const std::vector<std::string>& clips() const { return clips_; }
+  // The screen as it stood when the last clip began.
+  const std::string& screenAtLastClip() const { return screenAtLastClip_; }
+  // Scripted time waited so far, in milliseconds.
+  long elapsedMs() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now_.time_since_epoch()).count();
+  }
+
   void Present(const Screen&) override {}
-  int GetKey() override;
-  // Clock
+  int GetKey() override {
+    if (keys_.empty()) throw OutOfKeys(GameScreen().Dump());
+    const int key = keys_.front();
+    keys_.pop_front();
+    return key;
+  }
   TimePoint Now() override { return now_; }
   void SleepUntil(TimePoint deadline) override { now_ = std::max(now_, deadline); }
-  // RandomSource
-  int Next() override;
-  // SoundPlayer
-  void Play(std::string_view path) override { clips_.emplace_back(path); }
-  // ProcessControl
+  int Next() override {
+    if (forced_.empty()) return static_cast<int>(engine_() >> 1);
+    const int value = forced_.front();
+    forced_.pop_front();
+    return value;
+  }
+  void Play(std::string_view path) override {
+    clips_.emplace_back(path);
+    screenAtLastClip_ = GameScreen().Dump();
+  }
   [[noreturn]] void End(int status) override { throw ProcessEnded{status}; }
 
  private:
@@ -64,14 +78,22 @@ class ScriptedConsole : public Terminal,
   std::deque<int> forced_;
   std::mt19937 engine_{12345};
   std::vector<std::string> clips_;
+  std::string screenAtLastClip_;
   TimePoint now_{};
 };
 
 // Text on the game screen; columns and rows count from 1.
-std::string TextAt(int column, int row, int length);
-std::string RowText(int row);
-std::string ScreenDump();
-// True when the text stands at that cell.
-bool ShowsAt(int column, int row, const std::string& text);
+inline std::string TextAt(int column, int row, int length) {
+  return GameScreen().Text(column, row, length);
+}
+inline std::string RowText(int row) {
+  return GameScreen().RowText(row);
+}
+inline std::string ScreenDump() {
+  return GameScreen().Dump();
+}
+inline bool ShowsAt(int column, int row, const std::string& text) {
+  return TextAt(column, row, static_cast<int>(text.size())) == text;
+}
 
 }  // namespace ballotrek::testing

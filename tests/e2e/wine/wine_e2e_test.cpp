@@ -44,7 +44,11 @@ class WineE2eTest : public ::testing::Test {
 
   ::testing::AssertionResult Shows(int column, int row, std::string_view text,
                                    milliseconds timeout = kWine) {
-    if (game_->WaitForText(column, row, text, timeout)) return ::testing::AssertionSuccess();
+    const std::string_view wanted = text.substr(0, text.find_last_not_of(' ') + 1);
+    const int length = static_cast<int>(text.size());
+    if (game_->WaitUntil([&] { return game_->Text(column, row, length) == wanted; }, timeout)) {
+      return ::testing::AssertionSuccess();
+    }
     return ::testing::AssertionFailure()
            << "\"" << text << "\" is not at column " << column << ", row " << row << "\n"
            << game_->ScreenText(true);

@@ -1,15 +1,69 @@
+#include "screens/screens.h"
+
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "console/console.h"
 #include "engine/engine.h"
 #include "model/frozen_game.h"
-#include "screens/screens.h"
 #include "tests/support/game_test.h"
 
 namespace ballotrek::testing {
 namespace {
+
+class StartUpTest : public GameTest {};
+
+TEST_F(StartUpTest, AResumedGameSkipsTheTitle) {
+  game.resumedGame = 1;
+  console.Type("nY");
+  ShowTitleAndOptions();
+  EXPECT_EQ(RowText(7), "");
+  EXPECT_EQ(console.clips(), std::vector<std::string>{"data\\anth.wav"});
+}
+
+TEST_F(StartUpTest, InstructionPagesWalkForwardAndBack) {
+  const std::pair<const char*, const char*> steps[] = {
+      {"yb", "Press C to continue or R to return to the game  "},
+      {"yccc", "Press B to back up or R to return to the game  "},
+      {"yccb", "Press C to continue or B to back up or R to return to the game  "},
+      {"yccbb", "Press C to continue or R to return to the game  "}};
+  for (const auto& [keys, prompt] : steps) {
+    console.Type(keys);
+    RunUntilIdle([] { ShowTitleAndOptions(); });
+    EXPECT_TRUE(ShowsAt(1, 24, prompt)) << keys;
+  }
+  console.Type("x\x03yccbbrN\x1b");  // Control-C is no answer; Escape means no sound
+  ShowTitleAndOptions();
+  EXPECT_TRUE(ShowsAt(31, 9, "Ballotrek"));
+  EXPECT_FALSE(SoundOn());
+}
+
+TEST_F(StartUpTest, EscapeAtTheQuestionOrEscapeOrControlCInThePagesQuits) {
+  for (const char* keys : {"\x1b", "yc\x1b", "yc\x03"}) {
+    console.Type(std::string(keys) + "\x1b");
+    EXPECT_EQ(RunToEnd([] { ShowTitleAndOptions(); }), 0) << keys;
+    EXPECT_TRUE(ShowsAt(16, 12, "Too bad, your campaign  never got off the ground!"));
+  }
+}
+
+// Backspace takes back the last letter and its echo; Escape and keys that are
+// no letters are not typed; accented letters are kept; a name may be empty.
+TEST_F(StartUpTest, NamesKeepTheirBlanksOrStayEmpty) {
+  console.Type("\b\x1bMary Anx\b");
+  for (int key : {kKeySpecial, 0x2190, 0xE9}) console.TypeKey(key);
+  RunUntilIdle(AskNamesAndWelcome);
+  EXPECT_TRUE(ShowsAt(36, 21, "Mary An\xE9  "));
+  console.Type("Mary An\xE9\rGreen Party\r\rBlue\r");
+  AskNamesAndWelcome();
+  EXPECT_EQ(RowText(2), "Welcome to the campaign candidate Mary An\xE9 of the Green Party party.");
+  AskNamesAndWelcome();
+  EXPECT_EQ(game.firstName, "");
+  EXPECT_TRUE(ShowsAt(1, 12, "You can go first "));
+}
 
 class GameEndTest : public GameTest {
  protected:
@@ -51,23 +105,16 @@ TEST_F(GameEndTest, EachOutcomeShowsItsLinesAndThenTheFlights) {
   EXPECT_TRUE(ShowsAt(20, 24, "Press a letter for a state listing or space bar to end "));
 }
 
-// The player's 100 votes are in three states: the computer, left with money,
-// takes every other state and all 438 votes the player lacks.
-TEST_F(GameEndTest, TheSideLeftWithMoneyTakesEveryUnclaimedState) {
+TEST_F(GameEndTest, ListsOnRequestThenTheFarewellAndEscapeEndsTheProcess) {
+  // The player's 100 votes are in three states: the computer, left with money,
+  // takes every other state and all 438 votes the player lacks. C on the help
+  // screen opens the computer's list.
   for (int p : {41, 49, 8}) game.owner[p] = player;
   game.player = {0.02f, 100, 4, false};
-  console.Type("c");
+  console.Type("hc");
   RunUntilIdle(EndGame);
   EXPECT_EQ(RowText(22), "I have 48 states worth 438 votes");
   EXPECT_TRUE(VotesMatchOwners());
-}
-
-TEST_F(GameEndTest, ListsOnRequestThenTheFarewellAndEscapeEndsTheProcess) {
-  game.player.votes = 275;
-  console.Type("hu");
-  RunUntilIdle(EndGame);
-  EXPECT_EQ(RowText(1), "Here are the unclaimed states and their electoral votes:")
-      << "a letter chosen on the help screen opens its list";
 
   game.soundFlag = 'y';
   console.Type("zq x\r\x1b");
@@ -82,9 +129,12 @@ TEST_F(GameEndTest, ListsOnRequestThenTheFarewellAndEscapeEndsTheProcess) {
 TEST_F(GameEndTest, ConcedingGivesTheComputerEveryVoteThePlayerLacks) {
   game.player.votes = 120;
   game.computer.votes = 100;
+  game.soundFlag = 'y';
   console.Type("\r\x1bzY q\x1b");
   EXPECT_EQ(RunToEnd(ConcedeGame), 0);
   EXPECT_EQ(console.keysLeft(), 0);
+  EXPECT_EQ(console.elapsedMs(), 4 * 200 + 3000);  // the question four times, then the farewell
+  EXPECT_EQ(console.clips(), (std::vector<std::string>{"data\\quit.wav", "data\\exit.wav"}));
   // The claim runs past column 80 onto row 12.
   const std::string claim = "I win with 418 electoral votes, you lose with 120 electoral votes";
   EXPECT_TRUE(ShowsAt(18, 11, claim.substr(0, 63)));

@@ -1,0 +1,289 @@
+// The board events alone: the computer's rules at both sides of each threshold.
+#include "events/events.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+#include "console/console.h"
+#include "engine/engine.h"
+#include "tests/support/game_test.h"
+
+namespace ballotrek::testing {
+namespace {
+
+class EventTest : public GameTest {
+ protected:
+  // Runs the quiz for the side; draw picks the question, then the outcome's draws follow.
+  void Ask(int side, void (*quiz)(), int draw, std::initializer_list<int> then = {0}) {
+    ClearScreen();
+    game.firstName = "Al";
+    game.currentSide = side;
+    console.Force({draw});
+    console.Force(then);
+    RunUntilIdle(quiz);
+  }
+  bool Shows(const std::string& text) { return ScreenDump().find(text) != std::string::npos; }
+};
+
+// A price or a challenge's cost is affordable when it is not above the money.
+TEST_F(EventTest, AffordableAtExactlyThePrice) {
+  // The side, the state, its owner, the side's money, and a line at column 1 (17 for a prompt).
+  const std::tuple<int, int, int, float, int, const char*> cases[] = {
+      {player, 4, Unclaimed, 2.4f, 21, "                Want it?  Y or N"},
+      {computer, 4, Unclaimed, 2.4f, 5, "I will pass on this one"},
+      {player, 1, computer, 7.8f, 6, "A challenge costs 7.8 million bucks"},
+      {player, 1, computer, 7.7f, 6, "You cannot afford to challenge"},
+      {computer, 1, player, 7.8f, 6, "A challenge costs 7.8 million bucks"},
+      {computer, 1, player, 7.7f, 6, "I do not have the bucks for it"}};
+  for (const auto& [side, position, owner, money, row, line] : cases) {
+    ScriptedConsole fresh;
+    ResetGameState();
+    game.owner[position] = owner;
+    CandidateOf(side).money = money;
+    fresh.Force({0, 23, 0});  // d 1 or a remark, silent thinking, a pass or a refusal
+    RunUntilIdle([&] { Land(side, position); });
+    EXPECT_TRUE(ShowsAt(1, row, line)) << line << "\n" << ScreenDump();
+  }
+}
+
+// The first draw gives d (1 to 3), the second the silent thinking line.
+TEST_F(EventTest, ComputerPurchaseRules) {
+  // The computer's votes, the player's, the computer's money, the state, d, and whether it buys.
+  // States: 4 Delaware 3, 2 West Virginia 5, 26 Iowa 6, 3 Maryland 10, 19 Indiana 11.
+  const std::tuple<int, int, float, int, int, bool> cases[] = {
+      {200, 0, 100, 4, 1, true},  {199, 0, 100, 4, 1, false},   // 200 votes buy anything
+      {0, 0, 100, 19, 1, true},                                 // more than 10 votes
+      {160, 0, 100, 26, 1, true}, {160, 0, 100, 2, 1, false},   // from 160, more than 5
+      {199, 0, 100, 26, 1, true}, {160, 0, 100, 3, 1, true},    // to 199, and a 10-vote state
+      {0, 200, 7.0f, 4, 1, true}, {0, 200, 6.9f, 4, 1, false},  // the player at 200, 7.0 left
+      {0, 199, 100, 4, 1, false},                               // the player at 199
+      {0, 0, 100, 3, 2, true},    {0, 0, 100, 3, 1, false},     // 6 to 10 votes below 160, d of 2
+      {159, 0, 100, 26, 2, true}, {159, 0, 100, 26, 1, false},  // at 159
+      {0, 0, 100, 2, 3, true},    {0, 0, 100, 2, 2, false}};    // 5 votes or less, d of 3
+  for (const auto& [computerVotes, playerVotes, money, position, d, buys] : cases) {
+    ResetGameState();
+    game.computer = {money, computerVotes};
+    game.player.votes = playerVotes;
+    console.Force({d - 1, 23, 0});  // then a winning roll, or the pass line
+    if (buys) console.Force({0});   // the winning line
+    Land(computer, position);
+    EXPECT_TRUE((game.owner[position] == computer) == buys && console.AllForcedUsed())
+        << computerVotes << "/" << playerVotes << " votes, " << money << " on " << position;
+  }
+}
+
+TEST_F(EventTest, ComputerChallengeRules) {
+  // The player's votes, the computer's, its money, the state, and whether it challenges.
+  // States: 2 West Virginia 5, 26 Iowa 6, 3 Maryland 10, 1 Virginia 13, 16 Pennsylvania 20,
+  // 41 California 55.
+  const std::tuple<int, int, float, int, bool> cases[] = {
+      {100, 0, 14, 1, true},      {99, 0, 14, 1, false},     // a lead of 100 and more than 10 votes
+      {100, 0, 14, 3, false},                                // 10 votes
+      {0, 0, 15, 41, true},       {0, 0, 14.9f, 41, false},  // 15.0 and more than 20 votes
+      {0, 0, 15, 16, false},                                 // 20 votes
+      {250, 0, 15, 26, true},     {249, 0, 15, 26, false},  // the player at 250, 15.0, over 5 votes
+      {250, 0, 14.9f, 26, false}, {250, 0, 15, 2, false},   // 14.9, and 5 votes
+      {0, 250, 150, 1, true},     {0, 250, 149.9f, 1, false},  // the computer at 250 with 150.0
+      {0, 249, 150, 1, false},    {0, 250, 150, 3, false},     // at 249, and 10 votes
+      {0, 265, 15.1f, 2, true},   {0, 265, 15, 2, false},      // reaching 270 keeping more than 7.0
+      {0, 264, 100, 2, false},                                 // reaching 269
+      {220, 121, 30, 1, true},    {220, 121, 29.9f, 1, false},  // the player at 220 with 30.0
+      {219, 121, 30, 1, false},                                 // the player at 219
+      {220, 121, 30, 3, false}};                                // at 220, a 10-vote state
+  for (const auto& [playerVotes, computerVotes, money, position, challenges] : cases) {
+    ResetGameState();
+    game.player.votes = playerVotes;  // the totals alone matter to the rules
+    game.computer = {money, computerVotes};
+    game.owner[position] = player;
+    console.Force({0, 23, 0});  // remark, silent thinking, a losing roll or a refusal
+    if (challenges) console.Type("\r");
+    Land(computer, position);
+    EXPECT_EQ(RowText(7) == "I am going to go for it!", challenges)
+        << playerVotes << "/" << computerVotes << " votes, " << money << " on " << position;
+  }
+}
+
+// Gains of three with plenty, 2, 1 and no unclaimed states left; the later
+// starts run from 1 to 65, but the computer's third from 0 to 65.
+TEST_F(EventTest, GainsOfThreeAsTheStatesRunOut) {
+  const std::tuple<int, std::vector<int>, std::vector<int>, std::vector<int>> cases[] = {
+      {player, {1, 2, 6, 65}, {4, 63, 0}, {6, 65, 1}},  // 5 and 64 are no states
+      {computer, {1, 2, 3, 65}, {0, 0, 0}, {1, 2, 3}},
+      {computer, {1, 2, 3, 65}, {0, 0, 65}, {1, 2, 65}},
+      {computer, {1, 2, 65}, {0, 0, 0}, {1, 2, 65}},  // from 0, only Washington DC left
+      {player, {30, 61}, {10, 40, 50}, {30, 61}},
+      {computer, {30}, {10, 40}, {30}},
+      {player, {}, {10}, {}}};
+  for (const auto& [side, left, draws, gained] : cases) {
+    ResetGameState();
+    for (int p = 1; p <= kLastPosition; ++p) {
+      if (game.owner[p] == Unclaimed && std::ranges::count(left, p) == 0) Give(p, 3 - side);
+    }
+    game.currentSide = side;
+    console.Type("\r");
+    for (int draw : draws) console.Force({draw});
+    GainUnclaimedStates(3);
+    for (int p : gained) EXPECT_EQ(game.owner[p], side) << p;
+    EXPECT_TRUE(VotesMatchOwners());
+    EXPECT_TRUE(console.AllForcedUsed());
+  }
+}
+
+// The player starts with Virginia (13), the computer with West Virginia (5) and
+// Washington DC (3). The
+// story starts at column 25 of row 5; the first draw n deals story n + 1. A
+// state lost is the first its side owns from the rolled start, on past 65.
+TEST_F(EventTest, EachKindOfStoryForEachSide) {
+  // The side, who stands in the room, the side's votes and money afterwards, the draws, and a
+  // line at column 1 of its row.
+  // clang-format off
+  const std::tuple<int, int, int, float, std::vector<int>, int, const char*> cases[] = {
+      {player, NoSide, 13, 102, {2, 1}, 7, "Things are going well for you Al"},
+      {player, NoSide, 13, 93, {3, 0}, 7, "How unfortunate"},
+      {computer, NoSide, 8, 104, {26, 0}, 7, "Hooray for me and my party"},
+      {computer, NoSide, 8, 98, {5, 2}, 8, "Al, this is stinking yellow journalism"},
+      {player, NoSide, 23, 100, {12, 14, 0}, 11, "You win Maryland and its 10 votes Al"},
+      {computer, NoSide, 29, 100, {10, 0, 10, 20}, 12, "I also take Wisconsin and its 10 votes"},
+      {player, NoSide, 27, 100, {16, 0, 0, 5}, 11, "You win New Jersey and its 14 votes Al"},
+      {computer, NoSide, 34, 100, {18, 0, 2, 10, 20, 30}, 13, "And I get Nebraska and its 5 votes"},
+      {player, NoSide, 0, 100, {1, 11, 0}, 7, "Poor Al, your campaign  is fading fast"},
+      {computer, NoSide, 5, 100, {15, 2, 64}, 14, "Darn it Al, I must give you Washington DC and"},
+      {player, computer, 13, 100, {11}, 7, "However, I am stuck in this room and cannot take any"},
+      {computer, player, 8, 100, {13}, 7, "But Al, you cannot take any states in that room"}};
+  // clang-format on
+  for (const auto& [side, inRoom, votes, money, draws, row, line] : cases) {
+    SCOPED_TRACE(line);
+    ScriptedConsole fresh;
+    ResetGameState();
+    game.firstName = "Al";
+    game.player = {100, 13, inRoom == player ? SmokeRoomPosition : 0};
+    game.computer = {100, 8, inRoom == computer ? SmokeRoomPosition : 0};
+    game.owner[1] = player;
+    game.owner[2] = game.owner[65] = computer;
+    game.currentSide = side;
+    GotoXY(1, 20);
+    Write(std::string(80, 'x'));  // the standing line clears what stood in its place
+    fresh.Type("\r");
+    fresh.Force(draws);
+    RunUntilIdle(RunEveningNews);
+    EXPECT_TRUE(ShowsAt(1, row, line)) << ScreenDump();
+    EXPECT_EQ(RowText(20).find('x', 16), 66u);
+    EXPECT_TRUE(inRoom == NoSide || RowText(8).empty());  // no remark on a refused loss
+    EXPECT_EQ(CandidateOf(side).money, money);
+    EXPECT_EQ(CandidateOf(side).votes, votes);
+    EXPECT_TRUE(VotesMatchOwners());
+    EXPECT_TRUE(fresh.AllForcedUsed());
+  }
+}
+
+// A side held in the room (still held when its turn ended the game), owning the state at `state`
+// (none at 0); the other side has `other` votes, or came in too when that is -1. Sound is on.
+TEST_F(EventTest, WaysOutAndReasonsToStayForEachSide) {
+  // clang-format off
+  const std::tuple<int, int, int, const char*, std::vector<int>, const char*, long, int,
+                   const char*, bool> cases[] = {
+      {player, 0, -1, "", {}, "smro", 1000, 2, "you crouched down and scampered out", false},
+      {player, 0, 0, "", {18}, "smro", 1000, 2, "Slick move!  You snuck out behind", false},
+      {player, 0, 0, "", {17, 0}, "", 0, 2, "Oh Al, you are stuck in that putrid room", true},
+      {player, 1, 0, "xN", {0, 3}, "", 400, 2, "Have some champagne and caviar Al", true},
+      {player, 1, 0, "y\r", {0, 0}, "chal smin", 400, 15, "Too bad Al you give me Virginia", false},
+      {player, 1, 260, "y\r", {0, 0}, "chal smin hail", 3600, 3, "                    I beat you",
+       true},
+      {computer, 0, -1, "", {}, "smro", 500, 2, "thanks Al, he he he he he he he he", false},
+      {computer, 0, 0, "", {18}, "smro", 2000, 2, "oh baby, I bolted out during a toast", false},
+      {computer, 0, 0, "", {0, 5}, "", 0, 1, "I am in the smoke filled room and have no", true},
+      {computer, 65, 0, "", {0, 6, 1}, "", 0, 2, "I am surrounded by windbags", true},
+      {computer, 65, 239, "\r", {0, 5, 0}, "chal smin", 200, 15, "Darn it Al, I must give you",
+       false},
+      {computer, 65, 240, "", {0, 0, 0}, "", 0, 1, "I am  in the smoke filled room", true},
+      {computer, 41, 239, "\r", {0, 0, 0}, "chal smin hail", 3400, 3, "                     Co",
+       true}};
+  // clang-format on
+  for (const auto& [side, state, other, keys, draws, clips, ms, row, line, stays] : cases) {
+    SCOPED_TRACE(line);
+    ScriptedConsole fresh;
+    ResetGameState();
+    game.firstName = "Al";
+    game.soundFlag = 'y';
+    game.currentSide = side;
+    CandidateOf(side) = {100, BoardTable[state].electoralVotes, SmokeRoomPosition, true};
+    if (state > 0) game.owner[state] = side;
+    CandidateOf(side == player ? computer : player) = {100, std::max(other, 0), 0, other < 0};
+    fresh.Type(keys);
+    fresh.Force(draws);
+    RunUntilIdle(RunSmokeRoomTurn);
+    EXPECT_TRUE(ShowsAt(1, row, line)) << ScreenDump();
+    std::string played;
+    for (const std::string& clip : fresh.clips()) played += clip.substr(5, 4) + " ";
+    EXPECT_EQ(played, *clips ? std::string(clips) + " " : "");
+    EXPECT_EQ(fresh.elapsedMs(), ms);
+    EXPECT_EQ(CandidateOf(side).inSmokeRoom, stays);
+    EXPECT_TRUE(state == 0 || row == 3 || game.owner[state] == (stays ? side : 3 - side));
+    EXPECT_TRUE(fresh.keysLeft() == 0 && fresh.AllForcedUsed());
+  }
+}
+
+// In order, so that a word left over from one answer would answer the next
+// quiz; the alternate names are right only on their own rows.
+TEST_F(EventTest, PlayerAnswers) {
+  const auto capital = PressConferenceQuiz, year = AirportQuizByYear;
+  const auto inaugural = AirportQuizByInauguration;
+  const std::tuple<void (*)(), int, const char*, bool> answers[] = {
+      {capital, 24 - 1, "Jefferson City", false},   {capital, 40 - 1, "Salem", true},
+      {capital, 27 - 1, "St.Paul", true},           {capital, 27 - 1, "StPaul", false},
+      {capital, 54 - 1, "nashville", true},         {year, 1800 - 1789, "John Adams Quincy", true},
+      {year, 1830 - 1789, "Andrew\rJackson", true}, {year, 1862 - 1789, "Abe Lincoln", true},
+      {year, 1866 - 1789, "Abe Lincoln", false},    {inaugural, 12, "abe lincoln", true},
+      {inaugural, 13, "Abe Lincoln", false},        {year, 1994 - 1789, "Bill Clinton", true},
+      {year, 2002 - 1789, "Bill Clinton", false},   {inaugural, 39, "Barack Obama", true},
+      {inaugural, 37, "BILL CLINTON", true},        {inaugural, 37, "Bill Clintonz", false}};
+  for (const auto& [quiz, draw, typed, right] : answers) {
+    console.Type(std::string(typed) + "\r\r");
+    Ask(player, quiz, draw);
+    EXPECT_TRUE(Shows(right ? "You are correct Al" : "that is not correct")) << typed << draw;
+  }
+}
+
+// The question is on row 1 here, the computer's answer below it.
+TEST_F(EventTest, ComputerAnswersRightOrWithTheNextStatesCapital) {
+  const std::tuple<int, int, const char*> answers[] = {
+      {62, 0, "Richmond"}, {46, 1, "SantaFe"}, {56, 2, "Tallahassee"}, {54, 3, "Nashville"}};
+  for (const auto& [p, roll, answer] : answers) {
+    console.Type(" \r");
+    Ask(computer, PressConferenceQuiz, p - 1, {roll, 0});
+    EXPECT_EQ(RowText(2), std::string("My answer is ") + answer);
+    EXPECT_TRUE(ShowsAt(1, 10,
+                        roll >= 3 ? "Hooray Al, I am right and I win a state"
+                                  : "Oh no Al, I was wrong, I lose a state"))
+        << ScreenDump();
+  }
+}
+
+TEST_F(EventTest, NoStateChangesHandsWhileTheTakerIsInTheRoom) {
+  game.owner[1] = player;
+  game.owner[2] = computer;
+  game.computer.position = SmokeRoomPosition;
+  game.soundFlag = 'y';
+  console.Type("x\r");
+  Ask(player, PressConferenceQuiz, 1, {});
+  EXPECT_EQ(RowText(4), "But I am in this room and cannot take any states");
+  game.computer.position = 0;
+  game.player.position = SmokeRoomPosition;
+  console.Type(" ");
+  Ask(computer, PressConferenceQuiz, 1, {0});
+  EXPECT_EQ(RowText(11), "But too bad, you are in that room and do not get a state");
+  EXPECT_TRUE(game.owner[1] == player && game.owner[2] == computer);
+  EXPECT_EQ(console.clips(), std::vector<std::string>(2, "data\\wran.wav"));
+}
+
+TEST_F(EventTest, TheYearDrawSkipsTheYearsNoRowCovers) {
+  console.Force({1825 - 1789, 1849 - 1789, 1974 - 1789});
+  Ask(player, AirportQuizByYear, 1830 - 1789);
+  EXPECT_EQ(RowText(4), "Who was the President in 1830(first and last names only)?");
+}
+
+}  // namespace
+}  // namespace ballotrek::testing
