@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <deque>
 
+#include "console/keys.h"
 #include "console/screen.h"
 #include "console/seams.h"
 
@@ -25,11 +26,6 @@ void StepBack() {
   } else if (screen.row() > 1) {
     screen.MoveTo(Screen::kColumns, screen.row() - 1);
   }
-}
-
-// Printable ASCII, and the accented letters of Latin-1 for names.
-bool IsTypedCharacter(int key) {
-  return (key >= 32 && key < 127) || (key >= 0xA0 && key <= 0xFF);
 }
 
 }  // namespace
@@ -107,7 +103,8 @@ std::string ReadLine() {
       const int column = screen.column(), row = screen.row();
       screen.Write(" ");
       screen.MoveTo(column, row);
-    } else if (IsTypedCharacter(key) && line.size() < kLongestTypedLine) {
+    } else if (key >= 0 && IsTextCharacter(static_cast<unsigned>(key)) &&
+               line.size() < kLongestTypedLine) {
       line += static_cast<char>(key);
       screen.Write(std::string(1, static_cast<char>(key)));
     }

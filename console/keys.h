@@ -12,6 +12,12 @@ namespace ballotrek {
 inline constexpr unsigned kFirstAccented = 0xA0;
 inline constexpr unsigned kLastAccented = 0xFF;
 
+// What a typed line (a name, an answer) may hold: printable ASCII and the
+// accented letters, never a control code (0-31, 127 and 0x80-0x9F).
+constexpr bool IsTextCharacter(unsigned code) {
+  return (code >= 32 && code < 127) || (code >= kFirstAccented && code <= kLastAccented);
+}
+
 // Enter arrives as 13 in raw mode, but as 10 from Control-J or a terminal that
 // translates it; both are Enter. Control keys other than the few the game
 // knows, and characters beyond Latin-1, answer no prompt.
@@ -26,10 +32,7 @@ constexpr int GameKeyForCharacter(unsigned code) {
     case kKeyDelete:
       return static_cast<int>(code);
     default:
-      if ((code >= 32 && code < 127) || (code >= kFirstAccented && code <= kLastAccented)) {
-        return static_cast<int>(code);
-      }
-      return kKeySpecial;
+      return IsTextCharacter(code) ? static_cast<int>(code) : kKeySpecial;
   }
 }
 

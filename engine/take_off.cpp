@@ -3,7 +3,6 @@
 
 #include "console/console.h"
 #include "engine/engine.h"
-#include "model/frozen_game.h"
 #include "model/game_state.h"
 #include "screens/screens.h"
 
