@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <deque>
+#include <optional>
+#include <utility>
 
 #include "console/keys.h"
 #include "console/screen.h"
@@ -13,6 +15,7 @@ namespace {
 Backends installed;
 Screen screen;
 std::deque<std::string> pendingWords;
+std::optional<int> heldKey;  // a key read ahead by ReadPromptKey
 
 void Present() {
   if (installed.terminal != nullptr) installed.terminal->Present(screen);
@@ -28,12 +31,29 @@ void StepBack() {
   }
 }
 
+// The next key, pasted or typed.
+int ReadAnyKey() {
+  Present();
+  if (heldKey) return std::exchange(heldKey, std::nullopt).value();
+  return installed.terminal->GetKey();
+}
+
+// A pasted line end separates words like a blank, and never ends the
+// line: the player's own Enter does. Other pasted control keys are dropped.
+int TypedKey(int key) {
+  if ((key & kKeyPasted) == 0) return key;
+  key &= ~kKeyPasted;
+  if (key == kKeyEnter) return ' ';
+  return key >= 0 && IsTextCharacter(static_cast<unsigned>(key)) ? key : kKeySpecial;
+}
+
 }  // namespace
 
 void InstallBackends(const Backends& backends) {
   installed = backends;
   screen.Clear();
   pendingWords.clear();
+  heldKey.reset();
 }
 
 Screen& GameScreen() {
@@ -66,8 +86,27 @@ void Delay(int milliseconds) {
 }
 
 int ReadKey() {
-  Present();
-  return installed.terminal->GetKey();
+  for (;;) {
+    const int key = ReadAnyKey();
+    if ((key & kKeyPasted) == 0) return key;
+  }
+}
+
+bool KeyWaiting() {
+  return heldKey.has_value() || installed.terminal->KeyWaiting();
+}
+
+int ReadPromptKey(const std::function<bool(int)>& takes) {
+  int key = ReadKey();
+  while (!takes(LowerKey(key)) && KeyWaiting()) {
+    const int next = ReadKey();
+    if (takes(LowerKey(next))) {
+      heldKey = next;
+      break;
+    }
+    key = next;
+  }
+  return LowerKey(key);
 }
 
 int LowerKey(int key) {
@@ -81,17 +120,19 @@ int AskAt(int column, int row, std::string_view question, std::string_view accep
     GotoXY(column, row);
     Delay(200);
     Write(question);
-    const int key = LowerKey(ReadKey());
-    if (key > 0 && key < 128 && accepted.find(static_cast<char>(key)) != std::string_view::npos) {
-      return key;
-    }
+    auto takes = [accepted](int key) {
+      return key > 0 && key < 128 &&
+             accepted.find(static_cast<char>(key)) != std::string_view::npos;
+    };
+    const int key = ReadPromptKey(takes);
+    if (takes(key)) return key;
   }
 }
 
 std::string ReadLine() {
   std::string line;
   for (;;) {
-    const int key = ReadKey();
+    const int key = TypedKey(ReadAnyKey());
     if (key == kKeyEnter) {
       screen.Write("\n");  // the echoed Enter, as a console shows it
       return line;

@@ -25,8 +25,8 @@ namespace ballotrek {
 namespace {
 
 constexpr const char* kFolderInUse =
-    "ballotrek: another game is already running in this folder; finish that one first,\n"
-    "or start this one in another folder\n";
+    "ballotrek: another game is already running in this folder;\n"
+    "finish that one first, or start this one in another folder\n";
 
 #ifdef _WIN32
 constexpr const char* kFolderLockFile = "bkt.lock";

@@ -63,6 +63,12 @@ bool ClosesHelp(int key) {
   }
 }
 
+bool IsTakeOffKey(int key) {
+  return key == kKeyEnter || key == kKeyEscape || key == kKeyCtrlC ||
+         (key > 0 && key < 128 &&
+          std::string_view("hsupcbf").find(static_cast<char>(key)) != std::string_view::npos);
+}
+
 }  // namespace
 
 int TakeOff() {
@@ -70,7 +76,7 @@ int TakeOff() {
     ClearAt(17, 21);
     Delay(200);
     Write(game.currentSide == player ? "Your takeoff  " : "Please launch  me ");
-    const int key = LowerKey(ReadKey());
+    const int key = ReadPromptKey(IsTakeOffKey);
     switch (key) {
       case kKeyEscape:
       case kKeyCtrlC:
@@ -111,7 +117,7 @@ int ShowHelp() {
     ClearAt(1, 24);
     Delay(200);
     Write("Press the letter of your choice ");
-    key = LowerKey(ReadKey());
+    key = ReadPromptKey([](int k) { return k == 'd' || ClosesHelp(k); });
     ClearAt(1, 23);
     if (key == 'd') Print("Come on ", game.firstName, ", you know I am only kidding\n");
   } while (!ClosesHelp(key));

@@ -77,7 +77,7 @@ void OfferResume() {
     GotoXY(23, 21);
     Delay(500);
     Write("Resume frozen game  or begin new game, R or B? ");
-    key = LowerKey(ReadKey());
+    key = ReadPromptKey([](int k) { return k == 'r' || k == 'b' || k == kKeyEscape; });
   } while (key != 'r' && key != 'b' && key != kKeyEscape);
   if (key == kKeyEscape) QuitAtStart();
   if (key == 'b') return;

@@ -62,6 +62,12 @@ TEST_F(StartUpTest, NamesKeepTheirBlanksOrStayEmpty) {
   console.Type("\r\r");
   AskNamesAndWelcome();
   EXPECT_EQ(game.firstName, "Jos\xE9");
+
+  // Pasted text is typed; its line ends part words and end nothing.
+  console.Paste("Ann\rLee\x1b");
+  console.Type("\r\r");
+  AskNamesAndWelcome();
+  EXPECT_EQ(game.firstName, "Ann Lee");
 }
 
 }  // namespace

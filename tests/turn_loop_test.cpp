@@ -48,6 +48,22 @@ TEST_F(TurnLoopTest, SoundFreezeAndHelpKeysReturnToThePrompt) {
   EXPECT_EQ(TakeOff(), 1);
 }
 
+// A run of refused keys typed ahead costs one redraw, not one each, and the
+// keys after it act in order; pasted text answers no single-key prompt.
+TEST_F(TurnLoopTest, RefusedRunsRedrawOnceAndPastedTextIsIgnored) {
+  game.currentSide = player;
+  game.soundFlag = 'n';
+  const auto start = console.Now();
+  console.Type(std::string(1000, 'x') + "s" + std::string(1000, 'z'));
+  console.Paste("Fine, freeze it: fy\x1b\r");
+  console.Type("\r");
+  console.Force({0});
+  EXPECT_EQ(TakeOff(), 1);
+  EXPECT_EQ(game.soundFlag, 'y');
+  EXPECT_EQ(console.Now() - start, std::chrono::milliseconds(4 * 200));
+  EXPECT_FALSE(std::filesystem::exists(kFrozenGameFile));
+}
+
 // Clearing a line blanks fifty cells, as the outcome row shows.
 TEST_F(TurnLoopTest, RollForOutcomeClearsTheOldOutcomeAndWaitsForEnter) {
   GotoXY(1, 22);

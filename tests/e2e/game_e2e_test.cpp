@@ -227,6 +227,21 @@ TEST_F(GameE2eTest, FreezeThenResumeInTheRealProgram) {
   EXPECT_TRUE(Shows(1, 2, "I will help you Pat"));
 }
 
+// A pasted paragraph answers no prompt, and a second game started in the
+// same folder is refused while this one runs.
+TEST_F(GameE2eTest, PastedTextAndASecondGameInTheFolderChangeNothing) {
+  PtySession& game = StartAtTakeOff();
+  game.Send("\x1b[200~Freeze it? fy\r\nyes\x1b[201~");
+  PtySession second(BALLOTREK_BINARY, directory_.string());
+  EXPECT_EQ(second.WaitForExit(), 1);
+  EXPECT_NE(second.ScreenText().find("another game is already running in this folder"),
+            std::string::npos)
+      << second.ScreenText(true);
+  game.Send("h");  // taken after the pasted text, at the same take-off prompt
+  EXPECT_TRUE(Shows(1, 2, "I will help you Pat"));
+  EXPECT_FALSE(std::filesystem::exists(directory_ / "bkt.dat"));
+}
+
 #ifdef BALLOTREK_DATA_DIR
 // With sound on, the game's clips play through the sound device (here ALSA
 // writing into a file) to their end, and nothing from the audio layer ever

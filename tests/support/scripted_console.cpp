@@ -8,6 +8,10 @@ void ScriptedConsole::Type(const std::string& keys) {
   for (char c : keys) keys_.push_back(static_cast<unsigned char>(c));
 }
 
+void ScriptedConsole::Paste(const std::string& keys) {
+  for (char c : keys) keys_.push_back(static_cast<unsigned char>(c) | kKeyPasted);
+}
+
 void ScriptedConsole::Force(std::initializer_list<int> values) {
   forced_.insert(forced_.end(), values.begin(), values.end());
 }

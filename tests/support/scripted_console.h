@@ -39,6 +39,8 @@ class ScriptedConsole : public Terminal,
   // Queues keys; Enter is written '\r', Escape '\x1b'.
   void Type(const std::string& keys);
   void TypeKey(int key) { keys_.push_back(key); }
+  // Queues keys as a terminal marks a paste.
+  void Paste(const std::string& keys);
   // Queues raw values for the following Rand() calls.
   void Force(std::initializer_list<int> values);
   bool AllForcedUsed() const { return forced_.empty(); }
@@ -49,6 +51,7 @@ class ScriptedConsole : public Terminal,
   // Terminal
   void Present(const Screen&) override {}
   int GetKey() override;
+  bool KeyWaiting() override { return !keys_.empty(); }
   // Clock
   TimePoint Now() override { return now_; }
   void SleepUntil(TimePoint deadline) override { now_ = std::max(now_, deadline); }
