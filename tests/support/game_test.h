@@ -13,8 +13,8 @@
 
 namespace ballotrek::testing {
 
-// Each side's votes equal the votes of the states it owns, and the squares
-// nobody can own are still coded so.
+// The record keeps its rules (see record_rules.h): above all, each side's
+// votes equal the votes of the states it owns.
 ::testing::AssertionResult VotesMatchOwners();
 
 // Gives a state to a side, votes and all.
