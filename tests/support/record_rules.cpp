@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "console/keys.h"
 #include "model/game_state.h"
 
 namespace ballotrek::testing {
@@ -30,6 +31,12 @@ std::string BrokenRecordRule() {
     }
   }
   if (game.turnCount < 0) return "the count of flights is negative";
+  for (const std::string* name : {&game.firstName, &game.partyName}) {
+    if (name->size() > kLongestTypedLine) return "a name is too long";
+    for (unsigned char c : *name) {
+      if (!IsTextCharacter(c)) return "a name holds the control code " + std::to_string(c);
+    }
+  }
   return {};
 }
 

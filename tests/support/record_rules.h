@@ -8,8 +8,9 @@ namespace ballotrek::testing {
 
 // Empty while the record keeps its rules: each side's votes are the votes of
 // its states, the states are owned by 0, 1 or 2 and the other squares by 3,
-// positions lie on the board, money is finite and to the cent, and the count
-// of flights is not negative. Otherwise the first rule broken, in words.
+// positions lie on the board, money is finite and to the cent, the count of
+// flights is not negative, and the names hold no control codes. Otherwise the first rule broken, in
+// words.
 std::string BrokenRecordRule();
 
 }  // namespace ballotrek::testing
