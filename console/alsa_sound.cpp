@@ -9,6 +9,7 @@
 #include <system_error>
 #include <vector>
 
+#include "console/clip_files.h"
 #include "console/platform.h"
 
 namespace ballotrek {
@@ -70,19 +71,13 @@ void Play(const Clip& clip) {
 
 }  // namespace
 
-std::string ClipFilePath(std::string_view path) {
-  std::string file(path);
-  std::replace(file.begin(), file.end(), '\\', '/');
-  return file;
-}
-
 AlsaSound::AlsaSound() {
   snd_lib_error_set_handler(IgnoreAlsaError);
 }
 
 void AlsaSound::Play(std::string_view path) {
   Clip clip;
-  if (Decode(ClipFilePath(path), clip)) ballotrek::Play(clip);
+  if (Decode(FindClipFile(path), clip)) ballotrek::Play(clip);
 }
 
 SoundPlayer& PlatformSound() {

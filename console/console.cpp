@@ -76,6 +76,10 @@ void Write(std::string_view text) {
   screen.Write(text);
 }
 
+void SetColour(Colour colour) {
+  screen.SetColour(colour);
+}
+
 // Sleeps until the deadline instead of watching the clock, so a pause costs
 // no processor time; keys typed meanwhile wait in the input queue.
 void Delay(int milliseconds) {

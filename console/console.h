@@ -24,6 +24,10 @@ inline constexpr int kKeySpecial = 256;
 // answers a single-key prompt.
 inline constexpr int kKeyPasted = 0x1000;
 
+// The colour of what is written next. Each side's colour shows where the
+// terminal has colours; Default is the terminal's own.
+enum class Colour : unsigned char { Default, Player, Computer };
+
 void GotoXY(int column, int row);
 void ClearLine();    // 50 blanks from the cursor on
 void ClearScreen();  // every cell blank, cursor at column 1, row 1
@@ -49,6 +53,8 @@ std::string ReadWord();
 void DiscardPendingWords();
 
 void Write(std::string_view text);
+// Stays in force until it is set again or the screen is cleared.
+void SetColour(Colour colour);
 
 // Writes each value as a console stream would: whole numbers in decimal,
 // money in the default format (six significant digits, no trailing zeros).

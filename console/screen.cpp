@@ -6,6 +6,8 @@ namespace ballotrek {
 
 void Screen::Clear() {
   for (auto& line : cells_) line.fill(' ');
+  for (auto& line : colours_) line.fill(Colour::Default);
+  colour_ = Colour::Default;
   column_ = 1;
   row_ = 1;
 }
@@ -24,6 +26,8 @@ void Screen::NextRow() {
   }
   std::move(cells_.begin() + 1, cells_.end(), cells_.begin());
   cells_.back().fill(' ');
+  std::move(colours_.begin() + 1, colours_.end(), colours_.begin());
+  colours_.back().fill(Colour::Default);
 }
 
 // Writing the last column moves the cursor to the start of the next row at
@@ -31,6 +35,7 @@ void Screen::NextRow() {
 void Screen::Put(char c) {
   if (column_ > kColumns) NextRow();
   cells_[row_ - 1][column_ - 1] = c;
+  colours_[row_ - 1][column_ - 1] = colour_;
   ++column_;
   if (column_ > kColumns && row_ < kRows) NextRow();
 }
@@ -50,6 +55,11 @@ void Screen::Write(std::string_view text) {
 char Screen::At(int column, int row) const {
   if (column < 1 || column > kColumns || row < 1 || row > kRows) return ' ';
   return cells_[row - 1][column - 1];
+}
+
+Colour Screen::ColourAt(int column, int row) const {
+  if (column < 1 || column > kColumns || row < 1 || row > kRows) return Colour::Default;
+  return colours_[row - 1][column - 1];
 }
 
 std::string Screen::Text(int column, int row, int length) const {

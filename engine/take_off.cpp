@@ -33,7 +33,7 @@ void AskToFreeze() {
   if (key == 'y') FreezeGame();
 }
 
-constexpr std::array<std::string_view, 11> kHelpLines = {
+constexpr std::array<std::string_view, 12> kHelpLines = {
     "Below is a list of letters with their definitions.  Simply press the\n",
     "letter of your choice.  Note, these options are available directly\n",
     "from the game, at the prompt to take off\n\n",
@@ -45,6 +45,7 @@ constexpr std::array<std::string_view, 11> kHelpLines = {
     "F = Freeze the game.\n",
     "N = Nothing needed right now.\n",
     "D = A stiff drink.\n",
+    "M = A map of the states and who holds them.\n",
 };
 
 bool ClosesHelp(int key) {
@@ -56,6 +57,7 @@ bool ClosesHelp(int key) {
     case 'f':
     case 'n':
     case 'b':
+    case 'm':
     case kKeyEscape:
       return true;
     default:
@@ -63,10 +65,11 @@ bool ClosesHelp(int key) {
   }
 }
 
+// Every key that TakeOff's switch acts on.
 bool IsTakeOffKey(int key) {
   return key == kKeyEnter || key == kKeyEscape || key == kKeyCtrlC ||
          (key > 0 && key < 128 &&
-          std::string_view("hsupcbf").find(static_cast<char>(key)) != std::string_view::npos);
+          std::string_view("hsupcbmf").find(static_cast<char>(key)) != std::string_view::npos);
 }
 
 }  // namespace
@@ -93,6 +96,9 @@ int TakeOff() {
       case 'c':
       case 'b':
         ShowList(key);
+        break;
+      case 'm':
+        ShowMap();
         break;
       case 'f':
         AskToFreeze();

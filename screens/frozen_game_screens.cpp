@@ -1,6 +1,7 @@
 // The screens of freezing a game and of offering it back at the next start.
 #include <string>
 
+#include "console/build_info.h"
 #include "console/console.h"
 #include "engine/engine.h"
 #include "model/frozen_game.h"
@@ -40,7 +41,8 @@ void ShowTitleBlock() {
   GotoXY(33, 7);
   Write("BALLOTREK");
   GotoXY(28, 9);
-  Write("Version 4.1 for Windows");
+  Write("Version 4.1 for ");
+  Write(kSystemName);
   WriteMakerTitleLines();
 }
 

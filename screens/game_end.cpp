@@ -120,11 +120,13 @@ void OfferFinalLists() {
     GotoXY(20, 24);
     Write("Press a letter for a state listing or space bar to end ");
     int key = ReadPromptKey([](int k) {
-      return k == 'h' || k == 'u' || k == 'p' || k == 'c' || k == 'b' || k == kKeySpace;
+      return k == 'h' || k == 'u' || k == 'p' || k == 'c' || k == 'b' || k == 'm' || k == kKeySpace;
     });
     if (key == 'h') key = ShowHelp();
     if (key == 'u' || key == 'p' || key == 'c' || key == 'b') {
       ShowList(key);
+    } else if (key == 'm') {
+      ShowMap();
     } else if (key == kKeySpace) {
       return;
     }
