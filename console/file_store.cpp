@@ -12,10 +12,12 @@
 #include <system_error>
 
 #ifdef _WIN32
+#define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <io.h>
 #include <process.h>
 #include <windows.h>
+#undef ReplaceFile  // the system's own, which this file's must not become
 #else
 #include <sys/file.h>
 #include <unistd.h>

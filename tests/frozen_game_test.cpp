@@ -150,7 +150,11 @@ TEST_F(FrozenGameTest, WritersAtOnceLeaveOneWholeFile) {
   std::thread first(write, texts[0]), second(write, texts[1]);
   first.join();
   second.join();
+#ifndef _WIN32
+  // Windows may refuse a rename while another one is under way (the old file
+  // stays whole); there the folder lock keeps two games from writing at once.
   EXPECT_EQ(failures, 0);
+#endif
   EXPECT_TRUE(FileText() == texts[0] || FileText() == texts[1]);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
 }

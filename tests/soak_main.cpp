@@ -1,11 +1,10 @@
 // ballotrek_soak N SEED: plays N whole games with random keys, seeds SEED on,
 // checking the game record at every key, and says how fast they went.
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 
 #include "tests/support/soak_driver.h"
@@ -19,9 +18,11 @@ int main(int argc, char** argv) {
   const long games = std::strtol(argv[1], nullptr, 10);
   const unsigned first = static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10));
   // Frozen games go to a folder of the command's own.
-  std::string folder = (std::filesystem::temp_directory_path() / "ballotrek-soak-XXXXXX").string();
-  if (mkdtemp(folder.data()) == nullptr) {
-    std::perror("ballotrek_soak: cannot make a working folder");
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                       ("ballotrek-soak-" + std::to_string(std::random_device{}()));
+  std::error_code error;
+  if (!std::filesystem::create_directory(folder, error)) {
+    std::fprintf(stderr, "ballotrek_soak: cannot make %s\n", folder.string().c_str());
     return 2;
   }
   std::filesystem::current_path(folder);
