@@ -2,7 +2,10 @@
 
 #include <cstdlib>
 #include <deque>
+#include <optional>
+#include <utility>
 
+#include "console/keys.h"
 #include "console/screen.h"
 #include "console/seams.h"
 
@@ -12,6 +15,7 @@ namespace {
 Backends installed;
 Screen screen;
 std::deque<std::string> pendingWords;
+std::optional<int> heldKey;  // a key read ahead by ReadPromptKey
 
 void Present() {
   if (installed.terminal != nullptr) installed.terminal->Present(screen);
@@ -27,9 +31,20 @@ void StepBack() {
   }
 }
 
-// Printable ASCII, and the accented letters of Latin-1 for names.
-bool IsTypedCharacter(int key) {
-  return (key >= 32 && key < 127) || (key >= 0xA0 && key <= 0xFF);
+// The next key, pasted or typed.
+int ReadAnyKey() {
+  Present();
+  if (heldKey) return std::exchange(heldKey, std::nullopt).value();
+  return installed.terminal->GetKey();
+}
+
+// A pasted line end separates words like a blank, and never ends the
+// line: the player's own Enter does. Other pasted control keys are dropped.
+int TypedKey(int key) {
+  if ((key & kKeyPasted) == 0) return key;
+  key &= ~kKeyPasted;
+  if (key == kKeyEnter) return ' ';
+  return key >= 0 && IsTextCharacter(static_cast<unsigned>(key)) ? key : kKeySpecial;
 }
 
 }  // namespace
@@ -38,6 +53,7 @@ void InstallBackends(const Backends& backends) {
   installed = backends;
   screen.Clear();
   pendingWords.clear();
+  heldKey.reset();
 }
 
 Screen& GameScreen() {
@@ -74,8 +90,27 @@ void Delay(int milliseconds) {
 }
 
 int ReadKey() {
-  Present();
-  return installed.terminal->GetKey();
+  for (;;) {
+    const int key = ReadAnyKey();
+    if ((key & kKeyPasted) == 0) return key;
+  }
+}
+
+bool KeyWaiting() {
+  return heldKey.has_value() || installed.terminal->KeyWaiting();
+}
+
+int ReadPromptKey(const std::function<bool(int)>& takes) {
+  int key = ReadKey();
+  while (!takes(LowerKey(key)) && KeyWaiting()) {
+    const int next = ReadKey();
+    if (takes(LowerKey(next))) {
+      heldKey = next;
+      break;
+    }
+    key = next;
+  }
+  return LowerKey(key);
 }
 
 int LowerKey(int key) {
@@ -89,17 +124,19 @@ int AskAt(int column, int row, std::string_view question, std::string_view accep
     GotoXY(column, row);
     Delay(200);
     Write(question);
-    const int key = LowerKey(ReadKey());
-    if (key > 0 && key < 128 && accepted.find(static_cast<char>(key)) != std::string_view::npos) {
-      return key;
-    }
+    auto takes = [accepted](int key) {
+      return key > 0 && key < 128 &&
+             accepted.find(static_cast<char>(key)) != std::string_view::npos;
+    };
+    const int key = ReadPromptKey(takes);
+    if (takes(key)) return key;
   }
 }
 
 std::string ReadLine() {
   std::string line;
   for (;;) {
-    const int key = ReadKey();
+    const int key = TypedKey(ReadAnyKey());
     if (key == kKeyEnter) {
       screen.Write("\n");  // the echoed Enter, as a console shows it
       return line;
@@ -111,7 +148,8 @@ std::string ReadLine() {
       const int column = screen.column(), row = screen.row();
       screen.Write(" ");
       screen.MoveTo(column, row);
-    } else if (IsTypedCharacter(key) && line.size() < kLongestTypedLine) {
+    } else if (key >= 0 && IsTextCharacter(static_cast<unsigned>(key)) &&
+               line.size() < kLongestTypedLine) {
       line += static_cast<char>(key);
       screen.Write(std::string(1, static_cast<char>(key)));
     }

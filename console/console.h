@@ -3,6 +3,7 @@
 // the process. Everything forwards to the backends of seams.h.
 #pragma once
 
+#include <functional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -18,6 +19,10 @@ inline constexpr int kKeySpace = 32;
 inline constexpr int kKeyDelete = 127;
 // Arrows, function keys and the like: no prompt accepts this code.
 inline constexpr int kKeySpecial = 256;
+// Added to a key that arrived inside a paste. Pasted text is taken only where
+// a line is typed; ReadKey passes over it, so that a pasted paragraph never
+// answers a single-key prompt.
+inline constexpr int kKeyPasted = 0x1000;
 
 // The colour of what is written next. Each side's colour shows where the
 // terminal has colours; Default is the terminal's own.
@@ -28,6 +33,15 @@ void ClearLine();    // 50 blanks from the cursor on
 void ClearScreen();  // every cell blank, cursor at column 1, row 1
 void Delay(int milliseconds);
 int ReadKey();
+// True when a key is already waiting, so that reading it would not block.
+bool KeyWaiting();
+
+// Reads the next key of a prompt, lower-cased. A key the prompt refuses is
+// passed over while more keys already wait behind it, so that a run of
+// refused keys typed ahead costs the prompt one redraw, not one each: the
+// run comes back as its last key, and a taken key after it waits for the
+// next read. Keys keep their order.
+int ReadPromptKey(const std::function<bool(int)>& takes);
 // The longest line ReadLine takes; further keys are not taken.
 inline constexpr std::size_t kLongestTypedLine = 200;
 

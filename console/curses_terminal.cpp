@@ -16,6 +16,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
+#include <utility>
 
 #include "console/console.h"
 #include "console/keys.h"
@@ -26,6 +28,8 @@ namespace ballotrek {
 namespace {
 
 constexpr int kEscapeDelayMs = 25;
+// A terminal sends a paste in one burst; this much quiet means it is over.
+constexpr int kPasteQuietMs = 500;
 constexpr int kFatalSignals[] = {SIGTERM, SIGHUP, SIGQUIT, SIGINT, SIGSEGV,
                                  SIGABRT, SIGBUS, SIGFPE,  SIGILL};
 
@@ -51,9 +55,25 @@ void OnResize(int) {
   errno = savedErrno;
 }
 
+// The terminal's sequence that turns bracketed paste off, kept where a
+// signal handler can write it; empty when the terminal has no such mode.
+char pasteOff[32] = "";
+
 void RestoreTerminal() {
   if (!cursesStarted || isendwin()) return;
   endwin();
+  [[maybe_unused]] const ssize_t written = write(STDOUT_FILENO, pasteOff, std::strlen(pasteOff));
+}
+
+// Pasted text comes marked, so that it is typed into lines and never taken
+// for keys at a prompt.
+void StartBracketedPaste() {
+  const char* on = tigetstr("BE");
+  const char* off = tigetstr("BD");
+  auto usable = [](const char* s) { return s != nullptr && s != reinterpret_cast<char*>(-1); };
+  if (!usable(on) || !usable(off) || std::strlen(off) >= sizeof pasteOff) return;
+  std::strcpy(pasteOff, off);
+  [[maybe_unused]] const ssize_t written = write(STDOUT_FILENO, on, std::strlen(on));
 }
 
 // Gives the terminal back, then lets the signal do what it would have done.
@@ -99,12 +119,28 @@ class CursesTerminal final : public Terminal {
   }
 
   int GetKey() override {
+    if (const auto key = std::exchange(waiting_, std::nullopt)) return *key;
+    return *NextKey(true);
+  }
+
+  bool KeyWaiting() override {
+    if (!waiting_) waiting_ = NextKey(false);
+    return waiting_.has_value();
+  }
+
+  // The next key; without `wait`, none when no key has arrived yet.
+  std::optional<int> NextKey(bool wait) {
     for (;;) {
       wint_t code = 0;
       // Curses may hold keys it has read already; those come first.
       int kind = ReadCode(0, code);
       if (kind == ERR) {
-        if (!WaitForInput()) continue;
+        if (!wait) return std::nullopt;
+        // A paste whose end mark never comes ends when the input falls
+        // quiet, lest every later key count as pasted.
+        const int ready = WaitForInput(pasting_ ? kPasteQuietMs : -1);
+        if (ready == 0) pasting_ = false;
+        if (ready <= 0) continue;
         kind = ReadCode(-1, code);
         if (kind == ERR) {
           if (errno == EINTR) continue;
@@ -122,8 +158,9 @@ class CursesTerminal final : public Terminal {
                              [](int c) { unget_wch(static_cast<wchar_t>(c)); });
         }
       }
+      key = MarkPasted(key, pasting_);
       // While the game cannot be seen, keys would answer prompts blindly.
-      if (window_ == nullptr) continue;
+      if (key < 0 || window_ == nullptr) continue;
       return key;
     }
   }
@@ -187,18 +224,21 @@ class CursesTerminal final : public Terminal {
     return kind == KEY_CODE_YES ? kKeySpecial : static_cast<int>(code);
   }
 
-  // Sleeps until a key arrives (true) or the terminal is resized (false).
-  bool WaitForInput() {
+  // Sleeps until a key arrives (1), the time is up (0) or the terminal is
+  // resized (-1). timeout: milliseconds, or -1 to wait for ever.
+  int WaitForInput(int timeout) {
     pollfd waits[] = {{STDIN_FILENO, POLLIN, 0}, {resizeSignals[0], POLLIN, 0}};
-    if (poll(waits, 2, -1) < 0) {
-      if (errno == EINTR) return false;
+    const int ready = poll(waits, 2, timeout);
+    if (ready < 0) {
+      if (errno == EINTR) return -1;
       TerminalGone();
     }
+    if (ready == 0) return 0;
     if (waits[1].revents != 0) {
       TakeResize();
-      return false;
+      return -1;
     }
-    return waits[0].revents != 0;
+    return waits[0].revents != 0 ? 1 : -1;
   }
 
   static bool ResizePending() {
@@ -224,6 +264,8 @@ class CursesTerminal final : public Terminal {
   }
 
   bool utf8_;
+  bool pasting_ = false;
+  std::optional<int> waiting_;  // a key read ahead by KeyWaiting
   WINDOW* window_ = nullptr;
   Screen shown_;
 };
@@ -265,6 +307,7 @@ Terminal* StartPlatformTerminal() {
   nonl();
   keypad(stdscr, TRUE);
   set_escdelay(kEscapeDelayMs);
+  StartBracketedPaste();
   StartColours();
 
   static CursesTerminal terminal(std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0);

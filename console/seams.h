@@ -17,8 +17,11 @@ class Terminal {
   // Shows the current contents of the game screen; called before every key
   // read, delay, clip and process end.
   virtual void Present(const Screen& screen) = 0;
-  // Blocks until a key arrives; returns a code as described in console.h.
+  // Blocks until a key arrives; returns a code as described in console.h,
+  // with kKeyPasted added to keys that came inside a paste.
   virtual int GetKey() = 0;
+  // True when GetKey would return at once.
+  virtual bool KeyWaiting() { return false; }
 };
 
 class Clock {

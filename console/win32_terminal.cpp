@@ -171,6 +171,19 @@ class Win32Terminal final : public Terminal {
     }
   }
 
+  bool KeyWaiting() override {
+    if (repeats_ > 0) return true;
+    INPUT_RECORD records[64];
+    DWORD count = 0;
+    if (!PeekConsoleInputW(saved.input, records, 64, &count)) return false;
+    for (DWORD i = 0; i < count; ++i) {
+      if (records[i].EventType == KEY_EVENT && GameKeyForRecord(records[i].Event.KeyEvent) >= 0) {
+        return true;
+      }
+    }
+    return false;
+  }
+
   // Shows the game, or the request for a larger window, as the window's size
   // now allows. A repaint blanks the whole window first: after a resize the
   // console may have rewrapped old text into it.

@@ -1,6 +1,5 @@
 #include "console/console.h"
 #include "engine/engine.h"
-#include "model/frozen_game.h"
 #include "model/game_state.h"
 #include "screens/credits.h"
 #include "screens/screens.h"

@@ -103,10 +103,10 @@ void EnterSmokeRoom() {
   Write("A campaign strategy meeting is in progress, everyone is drunk or snoring\n");
   if (game.currentSide == player) {
     Write("You must pay a million bucks - \n");
-    game.player.money -= 1.0f;
+    ChangeMoney(game.player, -1.0f);
   } else {
     Write("I must pay one million clams - \n");
-    game.computer.money -= 1.0f;
+    ChangeMoney(game.computer, -1.0f);
   }
   Write("It is for the champagne, caviar, and Cuban cigars\n");
   Write("A lucky break  or the loss of a state is required to get out\n");

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "console/clip_files.h"
+#include "console/file_store.h"
 #include "console/platform.h"
 #include "console/system_backends.h"
 #include "engine/engine.h"
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
   using namespace ballotrek;
   const int status = HandleOptions(argc, argv, std::cout, std::cerr);
   if (status != kPlayTheGame) return status;
+  // Two games in one folder would freeze over each other's game.
+  if (!LockWorkingFolder()) return 1;
 
   SetInstalledClipFolder(InstalledDataFolder());
   Terminal* terminal = StartPlatformTerminal();

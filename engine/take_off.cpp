@@ -3,7 +3,6 @@
 
 #include "console/console.h"
 #include "engine/engine.h"
-#include "model/frozen_game.h"
 #include "model/game_state.h"
 #include "screens/screens.h"
 
@@ -66,6 +65,13 @@ bool ClosesHelp(int key) {
   }
 }
 
+// Every key that TakeOff's switch acts on.
+bool IsTakeOffKey(int key) {
+  return key == kKeyEnter || key == kKeyEscape || key == kKeyCtrlC ||
+         (key > 0 && key < 128 &&
+          std::string_view("hsupcbmf").find(static_cast<char>(key)) != std::string_view::npos);
+}
+
 }  // namespace
 
 int TakeOff() {
@@ -73,7 +79,7 @@ int TakeOff() {
     ClearAt(17, 21);
     Delay(200);
     Write(game.currentSide == player ? "Your takeoff  " : "Please launch  me ");
-    const int key = LowerKey(ReadKey());
+    const int key = ReadPromptKey(IsTakeOffKey);
     switch (key) {
       case kKeyEscape:
       case kKeyCtrlC:
@@ -117,7 +123,7 @@ int ShowHelp() {
     ClearAt(1, 24);
     Delay(200);
     Write("Press the letter of your choice ");
-    key = LowerKey(ReadKey());
+    key = ReadPromptKey([](int k) { return k == 'd' || ClosesHelp(k); });
     ClearAt(1, 23);
     if (key == 'd') Print("Come on ", game.firstName, ", you know I am only kidding\n");
   } while (!ClosesHelp(key));

@@ -67,7 +67,7 @@ void OfferPurchase(int position, float price) {
   GotoXY(1, 7);
   if (key == 'n') return;
 
-  game.player.money -= price;  // paid whatever follows
+  ChangeMoney(game.player, -price);  // paid whatever follows
   const bool tryState = IsTryState(position);
   const int roll = tryState ? RollForOutcome(12) : Rand() % 10 + 1;
   const bool won = tryState ? roll <= 8 : roll <= 9;
@@ -135,7 +135,7 @@ void DecidePurchase(int position, float price) {
   }
 
   ThinkAloud();
-  game.computer.money -= price;
+  ChangeMoney(game.computer, -price);
   const bool tryState = IsTryState(position);
   int roll;
   if (tryState) {

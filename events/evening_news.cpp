@@ -201,7 +201,7 @@ void RunEveningNews() {
   Write(story.effectLine);
   switch (story.effect) {
     case NewsEffect::Money:
-      CandidateOf(game.currentSide).money += static_cast<float>(story.amount);
+      ChangeMoney(CandidateOf(game.currentSide), static_cast<float>(story.amount));
       if (story.amount > 0) {
         ReactToGain();
       } else {

@@ -71,13 +71,13 @@ void LandOnHazard(int position) {
       Print("And ", game.firstName, ", the media is calling it computergate\n");
     }
     Write("It will take 4million dollars in hush money to cover it up\n");
-    candidate.money -= kScandalCharge;
+    ChangeMoney(candidate, -kScandalCharge);
   } else {
     for (const Hazard& hazard : kHazards) {
       if (hazard.position != position) continue;
       const auto& lines = game.currentSide == player ? hazard.playerLines : hazard.computerLines;
       for (const char* line : lines) Write(line);
-      candidate.money -= hazard.charge;
+      ChangeMoney(candidate, -hazard.charge);
     }
   }
   ShowStandingLine();

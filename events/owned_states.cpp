@@ -126,7 +126,7 @@ void OfferChallenge(int position, float price) {
   PrintCost(cost);
   if (AskAt(17, 21, "Want to try for it " + game.firstName + "?  Y or N  ", "yn") == 'n') return;
 
-  game.player.money -= cost;
+  ChangeMoney(game.player, -cost);
   const int roll = RollForOutcome(12);
   GotoXY(1, 11);
   Delay(1000);
@@ -157,7 +157,7 @@ void DecideChallenge(int position, float price) {
   }
 
   Write("I am going to go for it!\n");
-  game.computer.money -= cost;
+  ChangeMoney(game.computer, -cost);
   const int roll = RollForOutcome(12);
   GotoXY(1, 15);
   Delay(1000);

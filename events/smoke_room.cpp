@@ -145,14 +145,14 @@ void SendIntruderToRoom(int position) {
     Write("You must go to the smoke filled room\n");
     Write("It will cost you a million bucks\n");
     Write("And you must wait to get lucky  or give me  a state  to get out\n");
-    game.player.money -= 1.0f;
+    ChangeMoney(game.player, -1.0f);
   } else {
     Print("Excuse me for intruding ", name, ", I did not know you were here\n");
     Write("This state is too small to hold both of us\n");
     Write("I am forced to go to the smoke filled room\n");
     Write("It will cost me a million clams\n");
     Write("And I must wait to get  lucky or give  you a state to get out\n");
-    game.computer.money -= 1.0f;
+    ChangeMoney(game.computer, -1.0f);
   }
   ShowStandingLine();
 }

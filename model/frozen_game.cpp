@@ -10,9 +10,8 @@
 
 #include "console/console.h"
 #include "console/file_store.h"
-#include "engine/engine.h"
+#include "console/keys.h"
 #include "model/game_state.h"
-#include "screens/credits.h"
 
 namespace ballotrek {
 namespace {
@@ -81,7 +80,7 @@ class LineReader {
     const std::string_view text = lines_[line - 1];
     if (text.size() > kLongestTypedLine) Fail(line, "holds a name that is far too long");
     for (unsigned char c : text) {
-      if (c < 32 || c == 127) Fail(line, "holds a name with control characters in it");
+      if (!IsTextCharacter(c)) Fail(line, "holds a name with control characters in it");
     }
     return std::string(text);
   }
@@ -104,54 +103,6 @@ int VotesOwnedBy(const FrozenGame& frozen, int side) {
     if (frozen.owner[position] == side) votes += BoardTable[position].electoralVotes;
   }
   return votes;
-}
-
-void Load(const FrozenGame& frozen) {
-  game.resumedGame = 1;
-  game.turnCount = frozen.turnCount;
-  game.player.votes = frozen.playerVotes;
-  game.computer.votes = frozen.computerVotes;
-  game.player.position = frozen.playerPosition;
-  game.computer.position = frozen.computerPosition;
-  game.player.money = frozen.playerMoney;
-  game.computer.money = frozen.computerMoney;
-  game.firstName = frozen.firstName;
-  game.partyName = frozen.partyName;
-  game.owner = frozen.owner;
-  game.reservedBlock = frozen.reservedBlock;
-}
-
-void ShowResumeReport() {
-  ClearScreen();
-  GotoXY(1, 3);
-  Write("Resuming  frozen game\n");
-  Print("You have ", game.player.votes, " electoral votes and ", game.player.money,
-        " million dollars in campaign funds\n");
-  Print("I have ", game.computer.votes, " electoral votes and ", game.computer.money,
-        " million dollars in campaign  funds\n");
-  Print("You are in ", BoardTable[game.player.position].name, " and I am in ",
-        BoardTable[game.computer.position].name, "\n");
-  Print("You and your ", game.partyName, " party can go first ", game.firstName, "\n");
-}
-
-// The damaged file stays where it is, for the player to look at or keep.
-void ReportDamagedFile(const std::string& problem) {
-  ClearScreen();
-  GotoXY(8, 10);
-  Print("The frozen game in ", kFrozenGameFile, " is damaged and cannot be resumed.");
-  GotoXY(8, 12);
-  Write(problem);
-  GotoXY(8, 14);
-  Print(kFrozenGameFile, " is left as it is; a new game begins instead.");
-  if (AskAt(8, 17, "Press Enter to go on ", "\r\x1b") == kKeyEscape) QuitAtStart();
-}
-
-void ShowTitleBlock() {
-  GotoXY(33, 7);
-  Write("BALLOTREK");
-  GotoXY(28, 9);
-  Write("Version 4.1 for Windows");
-  WriteMakerTitleLines();
 }
 
 }  // namespace
@@ -179,7 +130,7 @@ bool ParseFrozenGame(std::string_view text, FrozenGame& frozen, std::string& pro
   constexpr int kAny = std::numeric_limits<int>::max();
   constexpr int kLeast = std::numeric_limits<int>::min();
   for (int line = 1; line <= kFillerLines; ++line) read.Whole(line, kLeast, kAny, "");
-  frozen.turnCount = read.Whole(51, 0, kAny, "a count of flights that is not negative");
+  frozen.turnCount = read.Whole(51, 0, kMostFlights, "a count of flights from 0 to 1000000");
   frozen.playerVotes = read.Whole(52, 0, TotalElectoralVotes, "electoral votes from 0 to 538");
   frozen.computerVotes = read.Whole(53, 0, TotalElectoralVotes, "electoral votes from 0 to 538");
   frozen.playerPosition = read.Whole(54, 0, kLastPosition, "a board position from 0 to 65");
@@ -210,52 +161,27 @@ bool ParseFrozenGame(std::string_view text, FrozenGame& frozen, std::string& pro
   return read.ok();
 }
 
-void FreezeGame() {
-  if (const auto failure = ReplaceFile(kFrozenGameFile, FrozenGameText())) {
-    // Nothing is lost: the game goes on at the same take-off prompt.
-    GotoXY(17, 18);
-    ClearLine();
-    GotoXY(17, 18);
-    Print("The game could not be saved in ", kFrozenGameFile, ":");
-    GotoXY(17, 19);
-    ClearLine();
-    GotoXY(17, 19);
-    Write(failure->substr(0, 60));
-    return;
-  }
-  ClearScreen();
-  GotoXY(16, 12);
-  Write("GAME HAS BEEN FROZEN!  COME BACK FOR CONCLUSION");
-  SayFarewell("Bye for now pal!", "Press ESCAPE to exit ");
+void LoadFrozenGame(const FrozenGame& frozen) {
+  game.resumedGame = 1;
+  game.turnCount = frozen.turnCount;
+  game.player.votes = frozen.playerVotes;
+  game.computer.votes = frozen.computerVotes;
+  game.player.position = frozen.playerPosition;
+  game.computer.position = frozen.computerPosition;
+  game.player.money = ToTheCent(frozen.playerMoney);
+  game.computer.money = ToTheCent(frozen.computerMoney);
+  game.firstName = frozen.firstName;
+  game.partyName = frozen.partyName;
+  game.owner = frozen.owner;
+  game.reservedBlock = frozen.reservedBlock;
 }
 
-void OfferResume() {
-  std::string text;
-  const ReadResult result = ReadSmallFile(kFrozenGameFile, kLargestFile, text);
-  if (result == ReadResult::Absent) return;
+std::optional<std::string> SaveFrozenGame() {
+  return ReplaceFile(kFrozenGameFile, FrozenGameText());
+}
 
-  Delay(500);
-  ShowTitleBlock();
-  int key;
-  do {
-    GotoXY(23, 21);
-    Delay(500);
-    Write("Resume frozen game  or begin new game, R or B? ");
-    key = LowerKey(ReadKey());
-  } while (key != 'r' && key != 'b' && key != kKeyEscape);
-  if (key == kKeyEscape) QuitAtStart();
-  if (key == 'b') return;
-
-  FrozenGame frozen;
-  std::string problem;
-  if (result == ReadResult::TooLarge) {
-    problem = "It is far larger than a frozen game can be.";
-  } else if (ParseFrozenGame(text, frozen, problem)) {
-    Load(frozen);
-    ShowResumeReport();
-    return;
-  }
-  ReportDamagedFile(problem);
+ReadResult ReadFrozenGameFile(std::string& text) {
+  return ReadSmallFile(kFrozenGameFile, kLargestFile, text);
 }
 
 void DeleteFrozenGame() {

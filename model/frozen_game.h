@@ -2,22 +2,19 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "console/file_store.h"
 #include "model/board.h"
 
 namespace ballotrek {
 
 inline constexpr const char* kFrozenGameFile = "bkt.dat";
 inline constexpr int kFrozenGameLines = 155;
-
-// Saves the game and ends the program; when the file cannot be written it
-// says so on screen and returns, the game intact.
-void FreezeGame();
-// Offers to resume a frozen game, if there is one, and loads it on R.
-void OfferResume();
-void DeleteFrozenGame();
+// Far more take-offs than any game lasts, and far from overflowing the count.
+inline constexpr int kMostFlights = 1000000;
 
 // What a frozen game carries.
 struct FrozenGame {
@@ -40,5 +37,15 @@ std::string FrozenGameText();
 // Reads and checks a frozen game's text. On a damaged file returns false
 // and a sentence saying what is wrong with it.
 bool ParseFrozenGame(std::string_view text, FrozenGame& frozen, std::string& problem);
+
+// Makes a checked frozen game the game in progress, as resumed.
+void LoadFrozenGame(const FrozenGame& frozen);
+
+// Replaces bkt.dat with the game in progress; on failure says why, and the
+// earlier file is untouched.
+std::optional<std::string> SaveFrozenGame();
+// Reads bkt.dat whole, unless it is absent or far too large for a frozen game.
+ReadResult ReadFrozenGameFile(std::string& text);
+void DeleteFrozenGame();
 
 }  // namespace ballotrek

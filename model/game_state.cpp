@@ -1,6 +1,7 @@
 #include "model/game_state.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "console/console.h"
 
@@ -26,6 +27,14 @@ void ResetGameState() {
 
 Candidate& CandidateOf(int side) {
   return side == player ? game.player : game.computer;
+}
+
+float ToTheCent(double money) {
+  return static_cast<float>(std::round(money * 100.0) / 100.0);
+}
+
+void ChangeMoney(Candidate& candidate, float change) {
+  candidate.money = ToTheCent(static_cast<double>(candidate.money) + change);
 }
 
 bool SoundOn() {

@@ -48,6 +48,14 @@ extern GameState game;
 void ResetGameState();
 
 Candidate& CandidateOf(int side);
+
+// Money is kept to the cent (0.01 million). Every amount of the rules is a
+// whole number of tenths, but single-precision sums drift (7.39999 for 7.4)
+// and a drifted amount can fall on the wrong side of a threshold.
+float ToTheCent(double money);
+// Adds the change (negative for a payment) to the candidate's money, to the
+// cent. Every change of money goes through here.
+void ChangeMoney(Candidate& candidate, float change);
 bool SoundOn();
 
 // A number from 1 to the deck's size not dealt since the deck last emptied;

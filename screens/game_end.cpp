@@ -119,7 +119,9 @@ void OfferFinalLists() {
     ClearLine();
     GotoXY(20, 24);
     Write("Press a letter for a state listing or space bar to end ");
-    int key = LowerKey(ReadKey());
+    int key = ReadPromptKey([](int k) {
+      return k == 'h' || k == 'u' || k == 'p' || k == 'c' || k == 'b' || k == 'm' || k == kKeySpace;
+    });
     if (key == 'h') key = ShowHelp();
     if (key == 'u' || key == 'p' || key == 'c' || key == 'b') {
       ShowList(key);

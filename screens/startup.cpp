@@ -127,7 +127,7 @@ void ShowTitleAndOptions() {
     GotoXY(23, 21);
     Delay(200);
     Write("Do you want sound effects?  Y or N     ");
-    key = LowerKey(ReadKey());
+    key = ReadPromptKey([](int k) { return k == 'y' || k == 'n' || k == kKeyEscape; });
     game.soundFlag = key < 128 ? static_cast<char>(key) : 0;
   } while (key != 'y' && key != 'n' && key != kKeyEscape);
   if (SoundOn()) PlayClip("data\\anth.wav");
@@ -140,7 +140,9 @@ void ShowInstructions() {
     Delay(200);
     GotoXY(1, 24);
     Write(kPagePrompts[page]);
-    const int key = LowerKey(ReadKey());
+    const int key = ReadPromptKey([](int k) {
+      return k == kKeyEscape || k == kKeyCtrlC || k == 'r' || k == 'c' || k == 'b';
+    });
     if (key == kKeyEscape || key == kKeyCtrlC) QuitAtStart();
     if (key == 'r') break;
     if (key == 'c' && page < 3) {

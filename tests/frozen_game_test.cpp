@@ -1,13 +1,18 @@
 #include "model/frozen_game.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 #include <tuple>
 
+#include "console/file_store.h"
 #include "engine/engine.h"
+#include "screens/screens.h"
 #include "tests/support/game_test.h"
 
 namespace ballotrek::testing {
@@ -78,11 +83,14 @@ TEST_F(FrozenGameTest, DamagedFilesAreReportedAndLeftAlone) {
       {"It has 156 lines instead of 155.", [](auto& l) { l.push_back("0"); }},
       {"It is far larger than a frozen game can be.", [](auto& l) { l.resize(40000, "1"); }},
       {"Line 51 should hold a whole number.", [](auto& l) { l[50] = "seventeen"; }},
+      {"Line 51 should hold a count of flights from 0 to 1000000.",
+       [](auto& l) { l[50] = "2147483647"; }},
       {"Line 54 should hold a board position from 0 to 65.", [](auto& l) { l[53] = "66"; }},
       {"Line 62 should hold an owner code from 0 to 2 for a state.", [](auto& l) { l[61] = "3"; }},
       {"Line 52 does not match the votes of the player's states.", [](auto& l) { l[51] = "69"; }},
       {"Line 56 should hold a sum of money.", [](auto& l) { l[55] = "nan"; }},
-      {"Line 58 holds a name with control characters in it.", [](auto& l) { l[57] = "\x1b[2J"; }}};
+      {"Line 58 holds a name with control characters in it.", [](auto& l) { l[57] = "\x1b[2J"; }},
+      {"Line 59 holds a name with control characters in it.", [](auto& l) { l[58] = "Blue\x9b"; }}};
   for (const auto& [problem, change] : damages) {
     auto lines = good;
     change(lines);
@@ -98,6 +106,63 @@ TEST_F(FrozenGameTest, DamagedFilesAreReportedAndLeftAlone) {
   console.Type("r");
   OfferResume();
   EXPECT_EQ(game.firstName, "Mar\355a Ann");
+}
+
+// Symbolic links at the temporary names lead nowhere: the names are passed
+// over, and when every name is taken the freeze fails and the game goes on.
+TEST_F(FrozenGameTest, FreezesNeverWriteThroughALinkAndAFailureKeepsTheGame) {
+#ifdef _WIN32
+  GTEST_SKIP() << "symbolic links need privileges on Windows";
+#endif
+  const std::string old = WriteLines({"the earlier frozen game"});
+  for (const int links : {3, kMostTemporaryNames}) {
+    for (int n = 0; n < links; ++n) {
+      std::filesystem::create_symlink("elsewhere", TemporaryName("bkt.dat", getpid(), n));
+    }
+    game.currentSide = player;
+    console.Type("fy\x1b");
+    if (links < kMostTemporaryNames) {
+      EXPECT_EQ(RunToEnd([] { TakeOff(); }), 0);
+      EXPECT_TRUE(ShowsAt(16, 12, "GAME HAS BEEN FROZEN!"));
+      FrozenGame frozen;
+      std::string problem;
+      EXPECT_TRUE(ParseFrozenGame(FileText(), frozen, problem)) << problem;
+    } else {
+      RunUntilIdle([] { TakeOff(); });
+      EXPECT_TRUE(ShowsAt(17, 18, "The game could not be saved in bkt.dat:"));
+      console.Type("\r");  // the game goes on
+      EXPECT_GE(TakeOff(), 1);
+    }
+    EXPECT_FALSE(std::filesystem::exists("elsewhere"));
+    for (int n = 0; n < links; ++n) std::filesystem::remove(TemporaryName("bkt.dat", getpid(), n));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
+    WriteLines({"the earlier frozen game"});
+  }
+}
+
+// Two writers at once: each finishes, and bkt.dat is always one of them whole.
+TEST_F(FrozenGameTest, WritersAtOnceLeaveOneWholeFile) {
+  const std::string texts[] = {std::string(3000, 'a'), std::string(5000, 'b')};
+  std::atomic<int> failures{0};
+  auto write = [&](const std::string& text) {
+    for (int i = 0; i < 40; ++i) failures += ReplaceFile("bkt.dat", text).has_value();
+  };
+  std::thread first(write, texts[0]), second(write, texts[1]);
+  first.join();
+  second.join();
+#ifndef _WIN32
+  // Windows may refuse a rename while another one is under way (the old file
+  // stays whole); there the folder lock keeps two games from writing at once.
+  EXPECT_EQ(failures, 0);
+#endif
+  EXPECT_TRUE(FileText() == texts[0] || FileText() == texts[1]);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
+}
+
+// A second game in the folder is refused while the first one holds it.
+TEST_F(FrozenGameTest, OneGamePerFolder) {
+  EXPECT_TRUE(LockWorkingFolder());
+  EXPECT_FALSE(LockWorkingFolder());
 }
 
 }  // namespace

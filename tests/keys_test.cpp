@@ -15,7 +15,10 @@ TEST(KeysTest, EscapeSequencesAreConsumedWholeAndNoFurther) {
       // clang-format off
       {"", kKeyEscape, ""}, {"[A", kKeySpecial, ""}, {"[1;5Bx", kKeySpecial, "x"},
       {"[15~n", kKeySpecial, "n"}, {"OP\x1B", kKeySpecial, "\x1B"}, {"[1\rq", kKeySpecial, "q"},
-      {"[1;", kKeySpecial, ""}, {"\x1B", kKeyEscape, "\x1B"}, {"yn", kKeyEscape, "yn"}};
+      {"[1;", kKeySpecial, ""}, {"\x1B", kKeyEscape, "\x1B"}, {"yn", kKeyEscape, "yn"},
+      // The marks around a paste, and sequences that only look like them.
+      {"[200~fy", kPasteStart, "fy"}, {"[201~", kPasteEnd, ""}, {"[2000~", kKeySpecial, ""},
+      {"[1;200~", kKeySpecial, ""}};
   // clang-format on
   for (const auto& [bytes, key, left] : cases) {
     std::istringstream in(bytes);
@@ -27,10 +30,18 @@ TEST(KeysTest, EscapeSequencesAreConsumedWholeAndNoFurther) {
   EXPECT_EQ(endless.tellg(), kLongestControlSequence + 1);
 }
 
+TEST(KeysTest, KeysBetweenPasteMarksAreMarkedPasted) {
+  bool pasting = false;
+  const std::pair<int, int> keys[] = {
+      {'f', 'f'}, {kPasteStart, -1}, {'f', 'f' | kKeyPasted}, {kPasteEnd, -1}, {'y', 'y'}};
+  for (const auto& [key, marked] : keys) EXPECT_EQ(MarkPasted(key, pasting), marked);
+}
+
 TEST(KeysTest, CharactersBecomeGameKeys) {
   const std::pair<unsigned, int> keys[] = {
-      {13, kKeyEnter}, {10, kKeyEnter},  {3, kKeyCtrlC}, {8, kKeyBackspace},   {127, kKeyDelete},
-      {'~', '~'},      {9, kKeySpecial}, {0xE9, 0xE9},   {0x25B2, kKeySpecial}};
+      {13, kKeyEnter},       {10, kKeyEnter},    {3, kKeyCtrlC},   {8, kKeyBackspace},
+      {127, kKeyDelete},     {'~', '~'},         {9, kKeySpecial}, {0xE9, 0xE9},
+      {0x25B2, kKeySpecial}, {0x85, kKeySpecial}};
   for (const auto& [character, key] : keys) EXPECT_EQ(GameKeyForCharacter(character), key);
 }
 

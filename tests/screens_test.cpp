@@ -63,6 +63,12 @@ TEST_F(StartUpTest, NamesKeepTheirBlanksOrStayEmpty) {
   AskNamesAndWelcome();
   EXPECT_EQ(game.firstName, "");
   EXPECT_TRUE(ShowsAt(1, 12, "You can go first "));
+
+  // Pasted text is typed; its line ends part words and end nothing.
+  console.Paste("Ann\rLee\x1b");
+  console.Type("\r\r");
+  AskNamesAndWelcome();
+  EXPECT_EQ(game.firstName, "Ann Lee");
 }
 
 class GameEndTest : public GameTest {
@@ -133,7 +139,8 @@ TEST_F(GameEndTest, ConcedingGivesTheComputerEveryVoteThePlayerLacks) {
   console.Type("\r\x1bzY q\x1b");
   EXPECT_EQ(RunToEnd(ConcedeGame), 0);
   EXPECT_EQ(console.keysLeft(), 0);
-  EXPECT_EQ(console.elapsedMs(), 4 * 200 + 3000);  // the question four times, then the farewell
+  // The question, once more for the run of refused keys typed ahead, then the farewell.
+  EXPECT_EQ(console.elapsedMs(), 2 * 200 + 3000);
   EXPECT_EQ(console.clips(), (std::vector<std::string>{"data\\quit.wav", "data\\exit.wav"}));
   // The claim runs past column 80 onto row 12.
   const std::string claim = "I win with 418 electoral votes, you lose with 120 electoral votes";

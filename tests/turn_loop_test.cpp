@@ -6,6 +6,7 @@
 #include "console/console.h"
 #include "engine/engine.h"
 #include "events/events.h"
+#include "model/frozen_game.h"
 #include "tests/support/game_test.h"
 
 namespace ballotrek::testing {
@@ -226,6 +227,22 @@ TEST_F(TurnLoopTest, WholeTurns) {
 
 // Three entries to a row, 25 columns apart; the board listing starts a row
 // higher and has no totals.
+// A run of refused keys typed ahead costs one redraw, not one each, and the
+// keys after it act in order; pasted text answers no single-key prompt.
+TEST_F(TurnLoopTest, RefusedRunsRedrawOnceAndPastedTextIsIgnored) {
+  game.currentSide = player;
+  game.soundFlag = 'n';
+  const auto start = console.Now();
+  console.Type(std::string(1000, 'x') + "s" + std::string(1000, 'z'));
+  console.Paste("Fine, freeze it: fy\x1b\r");
+  console.Type("\r");
+  console.Force({0});
+  EXPECT_EQ(TakeOff(), 1);
+  EXPECT_EQ(game.soundFlag, 'y');
+  EXPECT_EQ(console.Now() - start, std::chrono::milliseconds(4 * 200));
+  EXPECT_FALSE(std::filesystem::exists(kFrozenGameFile));
+}
+
 TEST_F(TurnLoopTest, ListsShowTheirStatesAcrossThreeColumnsWithTotals) {
   for (int position : {7, 65}) Give(position, computer);
   RunUntilIdle([] { ShowList('c'); });

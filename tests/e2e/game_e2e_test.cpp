@@ -143,6 +143,21 @@ TEST_F(GameE2eTest, RawSleepingAndRestoredWhenKilled) {
   EXPECT_EQ(Settings(game.InitialSettings()), Settings(game.TerminalSettings()));
 }
 
+// A pasted paragraph answers no prompt, and a second game started in the
+// same folder is refused while this one runs.
+TEST_F(GameE2eTest, PastedTextAndASecondGameInTheFolderChangeNothing) {
+  PtySession& game = StartAtTakeOff();
+  game.Send("\x1b[200~Freeze it? fy\r\nyes\x1b[201~");
+  PtySession second(BALLOTREK_BINARY, directory_.string(), {});
+  EXPECT_EQ(second.WaitForExit(), 1);
+  EXPECT_NE(second.ScreenText().find("another game is already running in this folder"),
+            std::string::npos)
+      << second.ScreenText(true);
+  game.Send("h");  // taken after the pasted text, at the same take-off prompt
+  EXPECT_TRUE(Shows(1, 2, "I will help you Pat"));
+  EXPECT_FALSE(std::filesystem::exists(directory_ / "bkt.dat"));
+}
+
 // M at the take-off prompt and at the final lists shows the map in colour;
 // the space bar comes back. In the frozen game, all but won, the jet at
 // Montana lands on the player's states or the evening news.

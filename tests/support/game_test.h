@@ -12,7 +12,8 @@
 
 namespace ballotrek::testing {
 
-// Each side's votes are those of its states; no square changed its kind.
+// The record keeps its rules (see record_rules.h): above all, each side's
+// votes equal the votes of the states it owns.
 ::testing::AssertionResult VotesMatchOwners();
 
 // Gives a state to a side, votes and all.

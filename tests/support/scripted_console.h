@@ -37,6 +37,10 @@ class ScriptedConsole : public Terminal,
     for (unsigned char c : keys) keys_.push_back(c);
   }
   void TypeKey(int key) { keys_.push_back(key); }
+  // Queues keys as a terminal marks a paste.
+  void Paste(const std::string& keys) {
+    for (unsigned char c : keys) keys_.push_back(c | kKeyPasted);
+  }
   // Queues raw values for the following Rand() calls, before the seeded ones.
   void Force(const std::vector<int>& values) {
     forced_.insert(forced_.end(), values.begin(), values.end());
@@ -59,6 +63,7 @@ class ScriptedConsole : public Terminal,
     keys_.pop_front();
     return key;
   }
+  bool KeyWaiting() override { return !keys_.empty(); }
   TimePoint Now() override { return now_; }
   void SleepUntil(TimePoint deadline) override { now_ = std::max(now_, deadline); }
   int Next() override {
