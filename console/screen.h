@@ -30,7 +30,6 @@ class Screen {
 
  private:
   void NextRow();
-  void Put(char c);
 
   std::array<std::array<char, kColumns>, kRows> cells_{};
   int column_ = 1;
