@@ -144,4 +144,12 @@ std::string Screen::Dump() const {
   return dump;
 }
 
+ChangedColumns ChangedInRow(const Screen& shown, const Screen& next, int row) {
+  int first = 1, last = Screen::kColumns;
+  while (first <= last && shown.At(first, row) == next.At(first, row)) ++first;
+  if (first > last) return {};
+  while (shown.At(last, row) == next.At(last, row)) --last;
+  return {first, last};
+}
+
 }  // namespace ballotrek

@@ -36,4 +36,13 @@ class Screen {
   int row_ = 1;
 };
 
+// The columns of a row that differ between what a terminal shows and the
+// screen to show next, first to last, counting from 1; {0, 0} for none.
+// Terminals present only these, as a redraw of every cell is slow.
+struct ChangedColumns {
+  int first = 0;
+  int last = 0;
+};
+ChangedColumns ChangedInRow(const Screen& shown, const Screen& next, int row);
+
 }  // namespace ballotrek
