@@ -3,11 +3,11 @@
 #include <alsa/asoundlib.h>
 #include <sndfile.h>
 
-#include <algorithm>
 #include <cstdarg>
 #include <filesystem>
 #include <system_error>
 
+#include "console/clip_files.h"
 #include "console/platform.h"
 
 namespace ballotrek {
@@ -63,18 +63,12 @@ void Stream(SNDFILE* sound, const SF_INFO& info) {
 
 }  // namespace
 
-std::string ClipFilePath(std::string_view path) {
-  std::string file(path);
-  std::replace(file.begin(), file.end(), '\\', '/');
-  return file;
-}
-
 AlsaSound::AlsaSound() {
   snd_lib_error_set_handler(IgnoreAlsaError);
 }
 
 void AlsaSound::Play(std::string_view path) {
-  const std::string file = ClipFilePath(path);
+  const std::string file = FindClipFile(path);
   std::error_code error;
   if (!std::filesystem::is_regular_file(file, error)) return;
   SF_INFO info{};

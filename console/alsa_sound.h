@@ -9,9 +9,6 @@
 
 namespace ballotrek {
 
-// The clip names use the backslash as folder separator; here it is '/'.
-std::string ClipFilePath(std::string_view path);
-
 class AlsaSound : public SoundPlayer {
  public:
   // Silences ALSA's own diagnostics, so that nothing it says ever reaches

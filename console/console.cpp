@@ -148,6 +148,10 @@ void PrintedLine::Spill(std::string_view text) {
 
 }  // namespace detail
 
+void SetColour(Colour colour) {
+  screen.SetColour(colour);
+}
+
 // Sleeps until the deadline instead of watching the clock, so a pause costs
 // no processor time; keys typed meanwhile wait in the input queue.
 void Delay(int milliseconds) {

@@ -19,6 +19,10 @@ inline constexpr int kKeyDelete = 127;
 // Arrows, function keys and the like: no prompt accepts this code.
 inline constexpr int kKeySpecial = 256;
 
+// The colour of what is written next. Each side's colour shows where the
+// terminal has colours; Default is the terminal's own.
+enum class Colour : unsigned char { Default, Player, Computer };
+
 void GotoXY(int column, int row);
 void ClearLine();    // 50 blanks from the cursor on
 void ClearScreen();  // every cell blank, cursor at column 1, row 1
@@ -35,6 +39,8 @@ std::string ReadWord();
 void DiscardPendingWords();
 
 void Write(std::string_view text);
+// Stays in force until it is set again or the screen is cleared.
+void SetColour(Colour colour);
 
 namespace detail {
 // The pieces of one Print, put together to reach the screen in one write.

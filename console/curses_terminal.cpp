@@ -30,6 +30,16 @@ constexpr int kFatalSignals[] = {SIGTERM, SIGHUP, SIGQUIT, SIGINT, SIGSEGV,
                                  SIGABRT, SIGBUS, SIGFPE,  SIGILL};
 
 volatile std::sig_atomic_t cursesStarted = 0;
+// Colour pairs 1 and 2 hold the two sides' colours once the terminal has colours.
+bool coloursStarted = false;
+
+void StartColours() {
+  if (!has_colors() || start_color() != OK) return;
+  use_default_colors();
+  init_pair(static_cast<short>(Colour::Player), COLOR_WHITE, COLOR_BLUE);
+  init_pair(static_cast<short>(Colour::Computer), COLOR_WHITE, COLOR_RED);
+  coloursStarted = true;
+}
 
 // The resize signal is turned into a byte on this pipe, so that waiting for a
 // key also wakes up for a resize that came at any moment before the wait.
@@ -154,7 +164,8 @@ class CursesTerminal final : public Terminal {
       for (int column = changed.first; column <= changed.last; ++column) {
         const wchar_t text[] = {ScreenGlyph(shown_.At(column, row), utf8_), L'\0'};
         cchar_t cell;
-        setcchar(&cell, text, A_NORMAL, 0, nullptr);
+        const short pair = coloursStarted ? static_cast<short>(shown_.ColourAt(column, row)) : 0;
+        setcchar(&cell, text, A_NORMAL, pair, nullptr);
         // The bottom-right cell reports that the cursor cannot move on; the
         // character is written all the same.
         mvwadd_wch(window_, row - 1, column - 1, &cell);
@@ -264,6 +275,7 @@ Terminal* StartPlatformTerminal() {
   nonl();
   keypad(stdscr, TRUE);
   set_escdelay(kEscapeDelayMs);
+  StartColours();
 
   static CursesTerminal terminal(std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0);
   terminal.Redraw();

@@ -73,6 +73,8 @@ const char* CopyRun(const char* from, const char* limit, char* cell) {
 
 void Screen::Clear() {
   std::memset(cells_.data(), ' ', sizeof cells_);
+  for (auto& line : colours_) line.fill(Colour::Default);
+  colour_ = Colour::Default;
   column_ = 1;
   row_ = 1;
 }
@@ -91,6 +93,8 @@ void Screen::NextRow() {
   }
   std::move(cells_.begin() + 1, cells_.end(), cells_.begin());
   cells_.back().fill(' ');
+  std::move(colours_.begin() + 1, colours_.end(), colours_.begin());
+  colours_.back().fill(Colour::Default);
 }
 
 // Writing the last column moves the cursor to the start of the next row at
@@ -111,6 +115,7 @@ void Screen::Write(std::string_view text) {
       const std::ptrdiff_t room = kColumns + 1 - column_;
       const char* const from = next;
       next = CopyRun(from, end - from > room ? from + room : end, &cells_[row_ - 1][column_ - 1]);
+      std::fill_n(&colours_[row_ - 1][column_ - 1], next - from, colour_);
       column_ += static_cast<int>(next - from);
       if (column_ > kColumns && row_ < kRows) NextRow();
     }
@@ -120,6 +125,11 @@ void Screen::Write(std::string_view text) {
 char Screen::At(int column, int row) const {
   if (column < 1 || column > kColumns || row < 1 || row > kRows) return ' ';
   return cells_[row - 1][column - 1];
+}
+
+Colour Screen::ColourAt(int column, int row) const {
+  if (column < 1 || column > kColumns || row < 1 || row > kRows) return Colour::Default;
+  return colours_[row - 1][column - 1];
 }
 
 std::string Screen::Text(int column, int row, int length) const {
@@ -146,9 +156,13 @@ std::string Screen::Dump() const {
 
 ChangedColumns ChangedInRow(const Screen& shown, const Screen& next, int row) {
   int first = 1, last = Screen::kColumns;
-  while (first <= last && shown.At(first, row) == next.At(first, row)) ++first;
+  const auto same = [&](int column) {
+    return shown.At(column, row) == next.At(column, row) &&
+           shown.ColourAt(column, row) == next.ColourAt(column, row);
+  };
+  while (first <= last && same(first)) ++first;
   if (first > last) return {};
-  while (shown.At(last, row) == next.At(last, row)) --last;
+  while (same(last)) --last;
   return {first, last};
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "console/console.h"
+
 namespace ballotrek {
 
 class Screen {
@@ -19,10 +21,13 @@ class Screen {
   // Column and row count from 1; values outside the screen are clamped.
   void MoveTo(int column, int row);
   void Write(std::string_view text);
+  // The colour of the cells written from now on; Clear goes back to Default.
+  void SetColour(Colour colour) { colour_ = colour; }
 
   int column() const { return column_; }
   int row() const { return row_; }
   char At(int column, int row) const;
+  Colour ColourAt(int column, int row) const;
   // The text of a row from a column on, trailing blanks kept.
   std::string Text(int column, int row, int length) const;
   std::string RowText(int row) const;  // trailing blanks removed
@@ -32,6 +37,8 @@ class Screen {
   void NextRow();
 
   std::array<std::array<char, kColumns>, kRows> cells_{};
+  std::array<std::array<Colour, kColumns>, kRows> colours_{};
+  Colour colour_ = Colour::Default;
   int column_ = 1;
   int row_ = 1;
 };

@@ -6,6 +6,12 @@
 
 #include "console/platform.h"
 
+#if defined(_WIN32)
+#include <windows.h>
+#elif defined(__APPLE__)
+#include <mach-o/dyld.h>
+#endif
+
 namespace ballotrek {
 
 Clock::TimePoint SteadyClock::Now() {
@@ -24,6 +30,33 @@ void ExitProcess::End(int status) {
   RestorePlatformTerminal();
   std::fflush(nullptr);
   std::exit(status);
+}
+
+namespace {
+
+std::filesystem::path ExecutableFile() {
+  std::error_code error;
+#if defined(_WIN32)
+  wchar_t file[MAX_PATH * 4];
+  const DWORD length = GetModuleFileNameW(nullptr, file, MAX_PATH * 4);
+  if (length == 0 || length >= MAX_PATH * 4) return {};
+  return std::filesystem::path(std::wstring(file, length));
+#elif defined(__APPLE__)
+  char file[4096];
+  uint32_t size = sizeof file;
+  if (_NSGetExecutablePath(file, &size) != 0) return {};
+  return std::filesystem::canonical(file, error);
+#else
+  return std::filesystem::read_symlink("/proc/self/exe", error);
+#endif
+}
+
+}  // namespace
+
+std::filesystem::path InstalledDataFolder() {
+  const std::filesystem::path executable = ExecutableFile();
+  if (executable.empty()) return {};
+  return executable.parent_path() / BALLOTREK_DATA_FROM_BINARY;
 }
 
 }  // namespace ballotrek

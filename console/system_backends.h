@@ -1,6 +1,7 @@
 // The machine's own clock, generator, sound and process end.
 #pragma once
 
+#include <filesystem>
 #include <random>
 
 #include "console/seams.h"
@@ -32,5 +33,10 @@ class ExitProcess : public ProcessControl {
  public:
   [[noreturn]] void End(int status) override;
 };
+
+// The folder of clips installed with the game, found from where the running
+// executable is, so that a moved prefix or an unpacked archive still finds
+// it; empty when the executable cannot be located.
+std::filesystem::path InstalledDataFolder();
 
 }  // namespace ballotrek

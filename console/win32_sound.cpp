@@ -10,12 +10,14 @@
 
 #include <string>
 
+#include "console/clip_files.h"
 #include "console/platform.h"
 
 namespace ballotrek {
 
 void Win32Sound::Play(std::string_view path) {
-  const std::string file(path);
+  const std::string file = FindClipFile(path);
+  if (file.empty()) return;
   PlaySoundA(file.c_str(), nullptr, SND_FILENAME | SND_NODEFAULT);
 }
 

@@ -121,6 +121,15 @@ int GameKeyForRecord(const KEY_EVENT_RECORD& key) {
   }
 }
 
+// White on each side's colour; the rest keeps the console's own colours.
+WORD AttributesFor(Colour colour, WORD plain) {
+  constexpr WORD kWhite =
+      FOREGROUND_RED | FOREGROUND_GREEN | FOREGROUND_BLUE | FOREGROUND_INTENSITY;
+  if (colour == Colour::Player) return kWhite | BACKGROUND_BLUE;
+  if (colour == Colour::Computer) return kWhite | BACKGROUND_RED;
+  return plain;
+}
+
 class Win32Terminal final : public Terminal {
  public:
   explicit Win32Terminal(HANDLE output) : output_(output) {}
@@ -213,7 +222,8 @@ class Win32Terminal final : public Terminal {
       for (int row = firstRow; row <= lastRow; ++row) {
         for (int column = firstColumn; column <= lastColumn; ++column) {
           cells[row][column].Char.UnicodeChar = ScreenGlyph(shown_.At(column + 1, row + 1));
-          cells[row][column].Attributes = info.wAttributes;
+          cells[row][column].Attributes =
+              AttributesFor(shown_.ColourAt(column + 1, row + 1), info.wAttributes);
         }
       }
       SMALL_RECT region = {
@@ -298,6 +308,11 @@ Terminal* StartPlatformTerminal() {
                  inputIsConsole ? "output" : "input");
     return nullptr;
   }
+  // The buffer to give back, named through CONOUT$: under wine the standard
+  // output handle stands for whichever buffer is active, the game's included.
+  HANDLE user = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (user != INVALID_HANDLE_VALUE) saved.output = user;
   saved.inputCodePage = GetConsoleCP();
   saved.outputCodePage = GetConsoleOutputCP();
   GetConsoleCursorInfo(saved.output, &saved.cursor);

@@ -25,5 +25,7 @@ void CommentOnRace();
 
 // letter: u, p, c or b in either case.
 void ShowList(int letter);
+// The states on a map of the country, each in its owner's marks, and the jets.
+void ShowMap();
 
 }  // namespace ballotrek

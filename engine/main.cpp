@@ -1,11 +1,18 @@
 #include <ctime>
+#include <iostream>
 
+#include "console/clip_files.h"
 #include "console/platform.h"
 #include "console/system_backends.h"
 #include "engine/engine.h"
+#include "engine/options.h"
 
-int main() {
+int main(int argc, char** argv) {
   using namespace ballotrek;
+  const int status = HandleOptions(argc, argv, std::cout, std::cerr);
+  if (status != kPlayTheGame) return status;
+
+  SetInstalledClipFolder(InstalledDataFolder());
   Terminal* terminal = StartPlatformTerminal();
   if (terminal == nullptr) return 1;
 

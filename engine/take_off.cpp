@@ -34,7 +34,7 @@ void AskToFreeze() {
   if (key == 'y') FreezeGame();
 }
 
-constexpr std::array<std::string_view, 11> kHelpLines = {
+constexpr std::array<std::string_view, 12> kHelpLines = {
     "Below is a list of letters with their definitions.  Simply press the\n",
     "letter of your choice.  Note, these options are available directly\n",
     "from the game, at the prompt to take off\n\n",
@@ -46,6 +46,7 @@ constexpr std::array<std::string_view, 11> kHelpLines = {
     "F = Freeze the game.\n",
     "N = Nothing needed right now.\n",
     "D = A stiff drink.\n",
+    "M = A map of the states and who holds them.\n",
 };
 
 bool ClosesHelp(int key) {
@@ -57,6 +58,7 @@ bool ClosesHelp(int key) {
     case 'f':
     case 'n':
     case 'b':
+    case 'm':
     case kKeyEscape:
       return true;
     default:
@@ -88,6 +90,9 @@ int TakeOff() {
       case 'c':
       case 'b':
         ShowList(key);
+        break;
+      case 'm':
+        ShowMap();
         break;
       case 'f':
         AskToFreeze();

@@ -123,6 +123,8 @@ void OfferFinalLists() {
     if (key == 'h') key = ShowHelp();
     if (key == 'u' || key == 'p' || key == 'c' || key == 'b') {
       ShowList(key);
+    } else if (key == 'm') {
+      ShowMap();
     } else if (key == kKeySpace) {
       return;
     }

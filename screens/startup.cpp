@@ -1,6 +1,7 @@
 #include <array>
 #include <string_view>
 
+#include "console/build_info.h"
 #include "console/console.h"
 #include "engine/engine.h"
 #include "model/game_state.h"
@@ -103,7 +104,8 @@ void ShowTitle() {
   GotoXY(33, 7);
   Write("BALLOTREK");
   GotoXY(28, 9);
-  Write("Version 4.1 for Windows");
+  Write("Version 4.1 for ");
+  Write(kSystemName);
   WriteMakerTitleLines();
   GotoXY(1, 15);
   Write("You may copy this game and pass it on to others, as long as you pass it on\n");

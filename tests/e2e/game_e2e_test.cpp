@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -38,7 +39,8 @@ class GameE2eTest : public ::testing::Test {
   }
 
   PtySession& Start(const PtyOptions& options = {}) {
-    game_ = std::make_unique<PtySession>(BALLOTREK_BINARY, directory_.string(), options);
+    game_ = std::make_unique<PtySession>(Installed() ? Installed() : BALLOTREK_BINARY,
+                                         directory_.string(), options);
     return *game_;
   }
 
@@ -65,6 +67,11 @@ class GameE2eTest : public ::testing::Test {
            << "\"" << text << "\" is not at column " << column << ", row " << row << "\n"
            << game_->ScreenText(true);
   }
+
+  // An installed game to try instead of the one just built, started from an
+  // empty folder: BALLOTREK_INSTALLED names its executable and
+  // BALLOTREK_INSTALLED_CLIPS the folder its clips were installed in.
+  static const char* Installed() { return std::getenv("BALLOTREK_INSTALLED"); }
 
   std::filesystem::path directory_;
   std::unique_ptr<PtySession> game_;
@@ -227,12 +234,52 @@ TEST_F(GameE2eTest, FreezeThenResumeInTheRealProgram) {
   EXPECT_TRUE(Shows(1, 2, "I will help you Pat"));
 }
 
+// M at the take-off prompt and at the final lists shows the map in colour;
+// the space bar comes back. In the frozen game, all but won, the jet at
+// Montana lands on the player's states or the evening news.
+TEST_F(GameE2eTest, MapAtTakeOffAndAtTheFinalLists) {
+  std::ofstream file(directory_ / "bkt.dat");
+  const std::set<int> squares = {0, 5, 10, 15, 22, 25, 33, 35, 45, 47, 55, 58, 60, 63, 64};
+  for (int line = 1; line <= 50; ++line) file << "1\n";
+  file << "0\n473\n58\n36\n0\n50\n50\nPat\nBlue\n";
+  for (int p = 0; p <= 65; ++p) {
+    file << (squares.count(p) ? 3 : p == 7 || p == 57 ? 2 : p == 12 || p == 14 ? 0 : 1) << "\n";
+  }
+  for (int line = 1; line <= 30; ++line) file << "0\n";
+  file.close();
+  PtySession& game = Start();
+  game.Send("rnnm");
+  ASSERT_TRUE(Shows(1, 24, "Press space bar when ready "));
+  EXPECT_TRUE(Shows(60, 7, "<NY>"));
+  EXPECT_NE(game.Background(61, 8), -1);                      // the votes under New York
+  EXPECT_NE(game.Background(61, 8), game.Background(24, 7));  // and Montana's brackets
+  EXPECT_NE(game.Background(24, 7), -1);
+  EXPECT_EQ(game.Background(67, 5), -1);  // Vermont, unclaimed
+  game.Send(" ");
+  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
+
+  // Spare Enters answer a news story's rolls; the final prompt ignores them.
+  game.Send("\r\r\r\r");
+  const std::string_view finalPrompt = "Press a letter for a state listing or space bar to end ";
+  ASSERT_TRUE(Shows(20, 24, finalPrompt, milliseconds(20000)));
+  game.Send("m");
+  ASSERT_TRUE(Shows(1, 1, "Here is the campaign map with electoral votes:"));
+  game.Send(" ");
+  EXPECT_TRUE(Shows(20, 24, finalPrompt));
+  EXPECT_EQ(game.Text(1, 1, 80), "");
+}
+
 #ifdef BALLOTREK_DATA_DIR
 // With sound on, the game's clips play through the sound device (here ALSA
 // writing into a file) to their end, and nothing from the audio layer ever
-// reaches the screen.
+// reaches the screen. An installed game finds its own clips from any folder.
 TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
-  std::filesystem::copy(BALLOTREK_DATA_DIR, directory_ / "data");
+  std::filesystem::path clips = directory_ / "data";
+  if (Installed()) {
+    clips = std::getenv("BALLOTREK_INSTALLED_CLIPS");
+  } else {
+    std::filesystem::copy(BALLOTREK_DATA_DIR, clips);
+  }
   const std::filesystem::path sink = directory_ / "played.raw";
   const std::filesystem::path config = directory_ / "asound.conf";
   std::ofstream(config) << "pcm.!default { type file; slave.pcm { type null }; file \""
@@ -250,7 +297,7 @@ TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
   // Each clip starts the file afresh: it holds the samples of the last one,
   // all of them (a WAV file's header is 44 bytes).
   const auto samples = [&](const char* clip) {
-    return std::filesystem::file_size(directory_ / "data" / clip) - 44;
+    return std::filesystem::file_size(clips / clip) - 44;
   };
   EXPECT_EQ(anthem, samples("anth.wav"));
   // The take-off clip, or the landing clip after it (New York, the Atlantic).
@@ -260,6 +307,27 @@ TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
       << last;
   EXPECT_EQ(game.Text(1, 1, 80) + game.Text(1, 2, 80), "") << game.ScreenText(true);
   EXPECT_EQ(game.Text(1, 3, 19), "You have landed in") << game.ScreenText(true);
+
+  // Whatever the landing asks is answered no, up to the computer's launch.
+  auto nextAnswer = std::chrono::steady_clock::now();
+  ASSERT_TRUE(game.WaitUntil(
+      [&] {
+        if (game.Text(17, 21, 17) == "Please launch  me") return true;
+        if (std::chrono::steady_clock::now() > nextAnswer) {
+          game.Send("n");
+          nextAnswer += milliseconds(1000);
+        }
+        return false;
+      },
+      milliseconds(30000)))
+      << game.ScreenText(true);
+  game.Send(kEscape);
+  ASSERT_TRUE(Shows(17, 21, kConcedeQuestion, milliseconds(10000)));
+  game.Send("y");
+  ASSERT_TRUE(Shows(34, 22, kExitPrompt, milliseconds(30000)));
+  game.Send(kEscape);
+  EXPECT_EQ(game.WaitForExit(milliseconds(30000)), 0) << game.ScreenText(true);
+  EXPECT_EQ(std::filesystem::file_size(sink), samples("exit.wav"));
 }
 #endif
 

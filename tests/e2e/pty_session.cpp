@@ -48,7 +48,11 @@ PtySession::PtySession(const std::string& binary, const std::string& workingDire
     setenv("LC_ALL", "C.UTF-8", 1);
     for (const std::string& setting : options.environment)
       putenv(const_cast<char*>(setting.c_str()));
-    execl(binary.c_str(), binary.c_str(), nullptr);
+    std::vector<char*> argv{const_cast<char*>(binary.c_str())};
+    for (const std::string& argument : options.arguments)
+      argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execvp(binary.c_str(), argv.data());
     _exit(127);
   }
 }
@@ -125,6 +129,13 @@ std::string PtySession::Text(int column, int row, int length) const {
   text.resize(vterm_screen_get_text(vterm_obtain_screen(vterm_), text.data(), text.size(), rect));
   text.erase(text.find_last_not_of(' ') + 1);
   return text;
+}
+
+int PtySession::Background(int column, int row) const {
+  VTermScreenCell cell{};
+  vterm_screen_get_cell(vterm_obtain_screen(vterm_), {row - 1, column - 1}, &cell);
+  if (VTERM_COLOR_IS_DEFAULT_BG(&cell.bg)) return -1;
+  return VTERM_COLOR_IS_INDEXED(&cell.bg) ? cell.bg.indexed.idx : 256;
 }
 
 std::string PtySession::ScreenText(bool numbered) const {

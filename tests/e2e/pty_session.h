@@ -24,12 +24,14 @@ struct PtyOptions {
   bool ignoreHangUp = false;                  // as under nohup
   bool inputFromNull = false;                 // standard input is /dev/null, not the terminal
   std::vector<std::string> environment = {};  // more "NAME=value" settings
+  std::vector<std::string> arguments = {};    // for the program, e.g. wine's game
 };
 
 class PtySession {
  public:
-  // Starts `binary` in `workingDirectory` with TERM=xterm-256color and a
-  // UTF-8 locale; throws if there is no pseudo-terminal to be had.
+  // Starts `binary` (looked up in PATH when it has no slash) in
+  // `workingDirectory` with TERM=xterm-256color and a UTF-8 locale; throws if
+  // there is no pseudo-terminal to be had.
   PtySession(const std::string& binary, const std::string& workingDirectory,
              const PtyOptions& options = {});
   ~PtySession();  // kills the program if it still runs
@@ -55,6 +57,8 @@ class PtySession {
 
   // The screen as last read, in UTF-8, trailing blanks of each row removed.
   std::string Text(int column, int row, int length) const;
+  // The background of a cell: its palette index, or -1 for the terminal's own.
+  int Background(int column, int row) const;
   // Every row, each ended by a line end; numbered for failure messages.
   std::string ScreenText(bool numbered = false) const;
 

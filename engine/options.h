@@ -1,0 +1,16 @@
+// The command line. The game takes no arguments to play; it answers --help
+// and --version without touching the terminal.
+#pragma once
+
+#include <ostream>
+
+namespace ballotrek {
+
+inline constexpr int kPlayTheGame = -1;
+
+// Handles the arguments: returns kPlayTheGame when the game should start,
+// otherwise the exit status, having written the answer to out or the
+// complaint to err.
+int HandleOptions(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
+
+}  // namespace ballotrek

@@ -1,0 +1,117 @@
+// Makes the presidential voice clips: a well-known public line of each
+// President, spoken by the eSpeak NG synthesizer, written as the effect clips
+// are (16-bit mono WAV at 44.1 kHz). Run at build time:
+//   make_voices <folder>
+#include <espeak-ng/speak_lib.h>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kRate = 44100;
+
+struct Voice {
+  const char* file;
+  const char* line;
+  int pitch;  // eSpeak's 0 to 100; a little variety between the speakers
+  int speed;  // words per minute
+};
+
+constexpr Voice kVoices[] = {
+    {"cc", "The chief business of the American people is business.", 40, 150},
+    {"hh", "Blessed are the young, for they shall inherit the national debt.", 45, 155},
+    {"fdr", "The only thing we have to fear is fear itself.", 42, 135},
+    {"hst", "The buck stops here.", 50, 150},
+    {"ike", "Plans are worthless, but planning is everything.", 38, 150},
+    {"jfk", "Ask not what your country can do for you; ask what you can do for your country.", 55,
+     160},
+    {"lbj", "We shall overcome.", 35, 130},
+    {"rn", "I am not a crook.", 45, 145},
+    {"gf", "Our long national nightmare is over.", 48, 150},
+    {"jc", "I will never lie to you.", 52, 155},
+    {"rr", "Mister Gorbachev, tear down this wall!", 40, 145},
+    {"gb", "Read my lips: no new taxes.", 58, 160},
+    {"bc", "I feel your pain.", 46, 140},
+    {"gwb", "I'm the decider, and I decide what is best.", 50, 165},
+    {"bo", "Yes, we can.", 36, 135},
+};
+
+std::vector<short> spoken;
+
+int Collect(short* samples, int count, espeak_EVENT*) {
+  if (samples != nullptr) spoken.insert(spoken.end(), samples, samples + count);
+  return 0;
+}
+
+// eSpeak speaks at its own rate (22.05 kHz); the game's clips are all at
+// 44.1 kHz, so the speech is resampled by linear interpolation and brought
+// to a steady level.
+std::vector<short> Resample(const std::vector<short>& in, int from) {
+  const std::size_t frames = in.size() * kRate / static_cast<std::size_t>(from);
+  std::vector<float> out(frames);
+  float peak = 1;
+  for (std::size_t i = 0; i < frames; ++i) {
+    const double at = static_cast<double>(i) * from / kRate;
+    const std::size_t left = static_cast<std::size_t>(at);
+    const std::size_t right = std::min(left + 1, in.size() - 1);
+    const double share = at - left;
+    out[i] = static_cast<float>(in[left] * (1 - share) + in[right] * share);
+    peak = std::max(peak, std::abs(out[i]));
+  }
+  std::vector<short> result(frames);
+  const float gain = 24000.0f / peak;
+  for (std::size_t i = 0; i < frames; ++i) result[i] = static_cast<short>(out[i] * gain);
+  return result;
+}
+
+bool WriteWav(const std::string& file, const std::vector<short>& samples) {
+  SF_INFO info{};
+  info.samplerate = kRate;
+  info.channels = 1;
+  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+  SNDFILE* sound = sf_open(file.c_str(), SFM_WRITE, &info);
+  if (sound == nullptr) return false;
+  const auto frames = static_cast<sf_count_t>(samples.size());
+  const bool written = sf_writef_short(sound, samples.data(), frames) == frames;
+  return sf_close(sound) == 0 && written;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: make_voices <folder>\n");
+    return 2;
+  }
+  const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, 0);
+  if (rate <= 0 || espeak_SetVoiceByName("en-us") != EE_OK) {
+    std::fprintf(stderr, "make_voices: the speech synthesizer could not start\n");
+    return 1;
+  }
+  espeak_SetSynthCallback(Collect);
+  for (const Voice& voice : kVoices) {
+    spoken.clear();
+    espeak_SetParameter(espeakPITCH, voice.pitch, 0);
+    espeak_SetParameter(espeakRATE, voice.speed, 0);
+    const std::string line = voice.line;
+    if (espeak_Synth(line.c_str(), line.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
+                     nullptr) != EE_OK ||
+        espeak_Synchronize() != EE_OK || spoken.empty()) {
+      std::fprintf(stderr, "make_voices: could not speak %s\n", voice.file);
+      return 1;
+    }
+    const std::string file = std::string(argv[1]) + "/" + voice.file + ".wav";
+    if (!WriteWav(file, Resample(spoken, rate))) {
+      std::fprintf(stderr, "make_voices: cannot write %s: %s\n", file.c_str(),
+                   sf_strerror(nullptr));
+      return 1;
+    }
+  }
+  espeak_Terminate();
+  return 0;
+}
