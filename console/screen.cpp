@@ -12,6 +12,8 @@
 namespace ballotrek {
 namespace {
 
+static_assert(sizeof(Colour) == 1, "colours are set with memset");
+
 bool EndsRun(char c) {
   return c == '\n' || c == '\r';
 }
@@ -71,9 +73,15 @@ const char* CopyRun(const char* from, const char* limit, char* cell) {
 
 }  // namespace
 
+// Only rows written since they were last blank need blanking; most screens
+// use a few rows.
 void Screen::Clear() {
-  std::memset(cells_.data(), ' ', sizeof cells_);
-  for (auto& line : colours_) line.fill(Colour::Default);
+  for (int row = 0; row < kRows; ++row) {
+    if ((writtenRows_ >> row & 1) == 0) continue;
+    cells_[row].fill(' ');
+    std::memset(colours_[row].data(), static_cast<int>(Colour::Default), kColumns);
+  }
+  writtenRows_ = 0;
   colour_ = Colour::Default;
   column_ = 1;
   row_ = 1;
@@ -91,6 +99,7 @@ void Screen::NextRow() {
     ++row_;
     return;
   }
+  writtenRows_ = kEveryRow;
   std::move(cells_.begin() + 1, cells_.end(), cells_.begin());
   cells_.back().fill(' ');
   std::move(colours_.begin() + 1, colours_.end(), colours_.begin());
@@ -115,7 +124,10 @@ void Screen::Write(std::string_view text) {
       const std::ptrdiff_t room = kColumns + 1 - column_;
       const char* const from = next;
       next = CopyRun(from, end - from > room ? from + room : end, &cells_[row_ - 1][column_ - 1]);
-      std::fill_n(&colours_[row_ - 1][column_ - 1], next - from, colour_);
+      // Colours are bytes; a fill of them would go a byte at a time.
+      std::memset(&colours_[row_ - 1][column_ - 1], static_cast<int>(colour_),
+                  static_cast<std::size_t>(next - from));
+      writtenRows_ |= 1u << (row_ - 1);
       column_ += static_cast<int>(next - from);
       if (column_ > kColumns && row_ < kRows) NextRow();
     }

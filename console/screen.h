@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,9 @@ class Screen {
   Colour colour_ = Colour::Default;
   int column_ = 1;
   int row_ = 1;
+  // Bit r - 1 set: row r may hold something other than blanks.
+  static constexpr std::uint32_t kEveryRow = (1u << kRows) - 1;
+  std::uint32_t writtenRows_ = kEveryRow;
 };
 
 // The columns of a row that differ between what a terminal shows and the
