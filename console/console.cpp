@@ -1,7 +1,13 @@
 #include "console/console.h"
 
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <deque>
+#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -47,6 +53,59 @@ int TypedKey(int key) {
   return key >= 0 && IsTextCharacter(static_cast<unsigned>(key)) ? key : kKeySpecial;
 }
 
+// "%g" of a float, as a stream writes it: six significant digits rounded half
+// to even, no trailing zeros. Amounts from 0.0001 to 999999.5, all that money
+// ever is, are worked out exactly in integers from the float's bits; the rest
+// go to the library, which costs ten times as much.
+std::size_t FormatFloat(float value, char (&text)[32]) {
+  const float magnitude = std::fabs(value);
+  if (magnitude >= 1e-5f && magnitude < 1e6f) {
+    // A normal float: magnitude = mantissa / 2^shift, shift from 4 to 40 here.
+    const auto bits = std::bit_cast<std::uint32_t>(magnitude);
+    const std::uint64_t mantissa = (bits & 0x7FFFFF) | 0x800000;
+    const int shift = 150 - static_cast<int>(bits >> 23);
+    // The power of ten of the first digit, then six digits truncated, then rounded.
+    int power = 5;
+    std::uint64_t scaled = mantissa;
+    std::uint64_t scale = 1;
+    while ((scaled = mantissa * scale) >> shift < 100000) {
+      --power;
+      scale *= 10;
+    }
+    std::uint64_t digits = scaled >> shift;
+    const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+    if (rest > half || (rest == half && digits % 2 == 1)) ++digits;
+    if (digits == 1000000) {
+      digits = 100000;
+      ++power;
+    }
+    if (power >= -4 && power <= 5) {
+      char six[6];
+      for (int i = 5; i >= 0; --i, digits /= 10) six[i] = static_cast<char>('0' + digits % 10);
+      int used = 6;
+      while (used > 1 && six[used - 1] == '0') --used;
+      char* next = text;
+      if (value < 0) *next++ = '-';
+      if (power >= 0) {
+        next = std::copy(six, six + power + 1, next);
+        if (used > power + 1) {
+          *next++ = '.';
+          next = std::copy(six + power + 1, six + used, next);
+        }
+      } else {
+        *next++ = '0';
+        *next++ = '.';
+        next = std::fill_n(next, -power - 1, '0');
+        next = std::copy(six, six + used, next);
+      }
+      return static_cast<std::size_t>(next - text);
+    }
+  }
+  const auto written = std::to_chars(text, std::end(text), value, std::chars_format::general, 6);
+  return static_cast<std::size_t>(written.ptr - text);
+}
+
 }  // namespace
 
 void InstallBackends(const Backends& backends) {
@@ -65,7 +124,9 @@ void GotoXY(int column, int row) {
 }
 
 void ClearLine() {
-  screen.Write(std::string(50, ' '));
+  constexpr std::string_view kBlanks = "                                                  ";
+  static_assert(kBlanks.size() == 50);
+  screen.Write(kBlanks);
 }
 
 void ClearScreen() {
@@ -75,6 +136,33 @@ void ClearScreen() {
 void Write(std::string_view text) {
   screen.Write(text);
 }
+
+namespace detail {
+
+void PrintedLine::Add(int value) {
+  char digits[16];
+  Add({digits,
+       static_cast<std::size_t>(std::to_chars(digits, std::end(digits), value).ptr - digits)});
+}
+
+void PrintedLine::Add(float value) {
+  char text[32];
+  Add({text, FormatFloat(value, text)});
+}
+
+void PrintedLine::Write() const {
+  screen.Write({text_, size_});
+}
+
+// Writing what is held, then the text, is the same as writing both at once.
+void PrintedLine::Spill(std::string_view text) {
+  Write();
+  size_ = 0;
+  if (text.size() > sizeof text_) return screen.Write(text);
+  Add(text);
+}
+
+}  // namespace detail
 
 void SetColour(Colour colour) {
   screen.SetColour(colour);
@@ -156,10 +244,15 @@ std::string ReadLine() {
   }
 }
 
+// Words are split at blanks, the only white space a typed line can hold.
 std::string ReadWord() {
   while (pendingWords.empty()) {
-    std::istringstream words(ReadLine());
-    for (std::string word; words >> word;) pendingWords.push_back(word);
+    const std::string line = ReadLine();
+    for (std::size_t start = 0; (start = line.find_first_not_of(' ', start)) != line.npos;) {
+      const std::size_t end = std::min(line.find(' ', start), line.size());
+      pendingWords.push_back(line.substr(start, end - start));
+      start = end;
+    }
   }
   std::string word = pendingWords.front();
   pendingWords.pop_front();

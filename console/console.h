@@ -3,8 +3,8 @@
 // the process. Everything forwards to the backends of seams.h.
 #pragma once
 
+#include <cstring>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -56,13 +56,35 @@ void Write(std::string_view text);
 // Stays in force until it is set again or the screen is cleared.
 void SetColour(Colour colour);
 
+namespace detail {
+// The pieces of one Print, put together to reach the screen in one write.
+class PrintedLine {
+ public:
+  void Add(std::string_view text) {
+    if (text.size() > sizeof text_ - size_) return Spill(text);
+    std::memcpy(text_ + size_, text.data(), text.size());
+    size_ += text.size();
+  }
+  void Add(char c) { Add({&c, 1}); }
+  void Add(int value);
+  void Add(float value);
+  void Write() const;
+
+ private:
+  void Spill(std::string_view text);
+
+  char text_[160];
+  std::size_t size_ = 0;
+};
+}  // namespace detail
+
 // Writes each value as a console stream would: whole numbers in decimal,
 // money in the default format (six significant digits, no trailing zeros).
 template <typename... Values>
 void Print(const Values&... values) {
-  std::ostringstream out;
-  (out << ... << values);
-  Write(out.str());
+  detail::PrintedLine line;
+  (line.Add(values), ...);
+  line.Write();
 }
 
 // Upper-case ASCII letters become lower case; every other code is unchanged.

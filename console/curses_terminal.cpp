@@ -181,6 +181,7 @@ class CursesTerminal final : public Terminal {
       return;
     }
     if (window_ == nullptr) window_ = newwin(Screen::kRows, Screen::kColumns, 0, 0);
+    drawnValid_ = false;
     werase(stdscr);
     wnoutrefresh(stdscr);
     // What a terminal keeps across a resize is anybody's guess: repaint all.
@@ -190,9 +191,14 @@ class CursesTerminal final : public Terminal {
   }
 
  private:
+  // Hands curses only the cells that changed since the last time, unless the
+  // window was just made or repainted.
   void DrawGame() {
     for (int row = 1; row <= Screen::kRows; ++row) {
-      for (int column = 1; column <= Screen::kColumns; ++column) {
+      const ChangedColumns changed =
+          drawnValid_ ? ChangedInRow(drawn_, shown_, row) : ChangedColumns{1, Screen::kColumns};
+      if (changed.first == 0) continue;
+      for (int column = changed.first; column <= changed.last; ++column) {
         const wchar_t text[] = {ScreenGlyph(shown_.At(column, row), utf8_), L'\0'};
         cchar_t cell;
         const short pair = coloursStarted ? static_cast<short>(shown_.ColourAt(column, row)) : 0;
@@ -206,6 +212,8 @@ class CursesTerminal final : public Terminal {
     wmove(window_, shown_.row() - 1, std::min(shown_.column(), Screen::kColumns) - 1);
     wnoutrefresh(window_);
     doupdate();
+    drawn_ = shown_;
+    drawnValid_ = true;
   }
 
   // timeout: milliseconds, or -1 to wait for ever. Sets errno on failure.
@@ -268,6 +276,8 @@ class CursesTerminal final : public Terminal {
   std::optional<int> waiting_;  // a key read ahead by KeyWaiting
   WINDOW* window_ = nullptr;
   Screen shown_;
+  Screen drawn_;  // what the window holds when drawnValid_
+  bool drawnValid_ = false;
 };
 
 }  // namespace

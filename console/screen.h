@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -35,13 +36,24 @@ class Screen {
 
  private:
   void NextRow();
-  void Put(char c);
 
   std::array<std::array<char, kColumns>, kRows> cells_{};
   std::array<std::array<Colour, kColumns>, kRows> colours_{};
   Colour colour_ = Colour::Default;
   int column_ = 1;
   int row_ = 1;
+  // Bit r - 1 set: row r may hold something other than blanks.
+  static constexpr std::uint32_t kEveryRow = (1u << kRows) - 1;
+  std::uint32_t writtenRows_ = kEveryRow;
 };
+
+// The columns of a row that differ between what a terminal shows and the
+// screen to show next, first to last, counting from 1; {0, 0} for none.
+// Terminals present only these, as a redraw of every cell is slow.
+struct ChangedColumns {
+  int first = 0;
+  int last = 0;
+};
+ChangedColumns ChangedInRow(const Screen& shown, const Screen& next, int row);
 
 }  // namespace ballotrek

@@ -205,6 +205,7 @@ class Win32Terminal final : public Terminal {
 
  private:
   void Blank(const CONSOLE_SCREEN_BUFFER_INFO& info) {
+    drawnValid_ = false;
     const COORD top = {0, info.srWindow.Top};
     const DWORD cells = static_cast<DWORD>(info.dwSize.X) *
                         static_cast<DWORD>(info.srWindow.Bottom - info.srWindow.Top + 1);
@@ -213,20 +214,41 @@ class Win32Terminal final : public Terminal {
     FillConsoleOutputAttribute(output_, info.wAttributes, cells, top, &written);
   }
 
-  // One write for the whole screen, so that a redraw never shows half drawn.
+  // One write, so that a redraw never shows half drawn: of the rectangle
+  // around the cells that changed since the last time, or of the whole game
+  // after a repaint or when the window has moved.
   void DrawGame(const CONSOLE_SCREEN_BUFFER_INFO& info) {
-    CHAR_INFO cells[Screen::kRows][Screen::kColumns];
-    for (int row = 0; row < Screen::kRows; ++row) {
-      for (int column = 0; column < Screen::kColumns; ++column) {
-        cells[row][column].Char.UnicodeChar = ScreenGlyph(shown_.At(column + 1, row + 1));
-        cells[row][column].Attributes =
-            AttributesFor(shown_.ColourAt(column + 1, row + 1), info.wAttributes);
-      }
-    }
     const SHORT left = info.srWindow.Left, top = info.srWindow.Top;
-    SMALL_RECT region = {left, top, static_cast<SHORT>(left + Screen::kColumns - 1),
-                         static_cast<SHORT>(top + Screen::kRows - 1)};
-    WriteConsoleOutputW(output_, &cells[0][0], {Screen::kColumns, Screen::kRows}, {0, 0}, &region);
+    if (left != drawnLeft_ || top != drawnTop_) drawnValid_ = false;
+    SHORT firstRow = -1, lastRow = -1, firstColumn = Screen::kColumns, lastColumn = -1;
+    for (SHORT row = 0; row < Screen::kRows; ++row) {
+      const ChangedColumns changed =
+          drawnValid_ ? ChangedInRow(drawn_, shown_, row + 1) : ChangedColumns{1, Screen::kColumns};
+      if (changed.first == 0) continue;
+      if (firstRow < 0) firstRow = row;
+      lastRow = row;
+      firstColumn = std::min(firstColumn, static_cast<SHORT>(changed.first - 1));
+      lastColumn = std::max(lastColumn, static_cast<SHORT>(changed.last - 1));
+    }
+    if (firstRow >= 0) {
+      CHAR_INFO cells[Screen::kRows][Screen::kColumns];
+      for (int row = firstRow; row <= lastRow; ++row) {
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+          cells[row][column].Char.UnicodeChar = ScreenGlyph(shown_.At(column + 1, row + 1));
+          cells[row][column].Attributes =
+              AttributesFor(shown_.ColourAt(column + 1, row + 1), info.wAttributes);
+        }
+      }
+      SMALL_RECT region = {
+          static_cast<SHORT>(left + firstColumn), static_cast<SHORT>(top + firstRow),
+          static_cast<SHORT>(left + lastColumn), static_cast<SHORT>(top + lastRow)};
+      WriteConsoleOutputW(output_, &cells[0][0], {Screen::kColumns, Screen::kRows},
+                          {firstColumn, firstRow}, &region);
+    }
+    drawn_ = shown_;
+    drawnValid_ = true;
+    drawnLeft_ = left;
+    drawnTop_ = top;
     // Column 81 means a wrap is pending; the cursor shows at the row's end.
     const int column = std::min(shown_.column(), Screen::kColumns);
     SetConsoleCursorPosition(output_, {static_cast<SHORT>(left + column - 1),
@@ -259,6 +281,9 @@ class Win32Terminal final : public Terminal {
 
   HANDLE output_;
   Screen shown_;
+  Screen drawn_;  // what the window holds at drawnLeft_, drawnTop_ when drawnValid_
+  bool drawnValid_ = false;
+  SHORT drawnLeft_ = 0, drawnTop_ = 0;
   bool tooSmall_ = false;
   int repeatedKey_ = 0;
   int repeats_ = 0;
