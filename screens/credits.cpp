@@ -1,5 +1,6 @@
 #include "screens/credits.h"
 
+#include "console/build_info.h"
 #include "console/console.h"
 #include "model/game_state.h"
 
@@ -12,7 +13,12 @@ void WriteMakersLines() {
   Write("\n");
 }
 
-void WriteMakerTitleLines() {
+void WriteTitleLines() {
+  GotoXY(33, 7);
+  Write("BALLOTREK");
+  GotoXY(28, 9);
+  Write("Version 4.1 for ");
+  Write(kSystemName);
   GotoXY(12, 12);
   Write("A campaign game by the Ballotrek developers");
   GotoXY(40, 13);

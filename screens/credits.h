@@ -9,9 +9,10 @@ namespace ballotrek {
 // column 1 of row 18.
 void WriteMakersLines();
 
-// The two title lines naming the game's makers, at column 12 of row 12 and
-// column 40 of row 13.
-void WriteMakerTitleLines();
+// The title: the game's name at column 33 of row 7, its version and system at
+// column 28 of row 9, and the two lines naming its makers at column 12 of
+// row 12 and column 40 of row 13.
+void WriteTitleLines();
 
 // Waits for Escape; every other key is ignored.
 void WaitForEscape();

@@ -1,7 +1,6 @@
 // The screens of freezing a game and of offering it back at the next start.
 #include <string>
 
-#include "console/build_info.h"
 #include "console/console.h"
 #include "engine/engine.h"
 #include "model/frozen_game.h"
@@ -37,15 +36,6 @@ void ReportDamagedFile(const std::string& problem) {
   if (AskAt(8, 17, "Press Enter to go on ", "\r\x1b") == kKeyEscape) QuitAtStart();
 }
 
-void ShowTitleBlock() {
-  GotoXY(33, 7);
-  Write("BALLOTREK");
-  GotoXY(28, 9);
-  Write("Version 4.1 for ");
-  Write(kSystemName);
-  WriteMakerTitleLines();
-}
-
 }  // namespace
 
 void FreezeGame() {
@@ -73,7 +63,7 @@ void OfferResume() {
   if (result == ReadResult::Absent) return;
 
   Delay(500);
-  ShowTitleBlock();
+  WriteTitleLines();
   int key;
   do {
     GotoXY(23, 21);

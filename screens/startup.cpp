@@ -1,7 +1,6 @@
 #include <array>
 #include <string_view>
 
-#include "console/build_info.h"
 #include "console/console.h"
 #include "engine/engine.h"
 #include "model/game_state.h"
@@ -101,12 +100,7 @@ constexpr std::array<const char*, 4> kPagePrompts = {
 
 void ShowTitle() {
   ClearScreen();
-  GotoXY(33, 7);
-  Write("BALLOTREK");
-  GotoXY(28, 9);
-  Write("Version 4.1 for ");
-  Write(kSystemName);
-  WriteMakerTitleLines();
+  WriteTitleLines();
   GotoXY(1, 15);
   Write("You may copy this game and pass it on to others, as long as you pass it on\n");
   Write("whole, with its source and this notice, and charge nobody for it.\n");
