@@ -214,36 +214,33 @@ class Win32Terminal final : public Terminal {
     FillConsoleOutputAttribute(output_, info.wAttributes, cells, top, &written);
   }
 
-  // One write, so that a redraw never shows half drawn: of the rectangle
-  // around the cells that changed since the last time, or of the whole game
-  // after a repaint or when the window has moved.
+  // One write, so that a redraw never shows half drawn: of the rows that
+  // changed since the last time, or of the whole game after a repaint or when
+  // the window has moved. Whole rows, because wine's console, drawing on a
+  // terminal, misplaces writes that start inside a row.
   void DrawGame(const CONSOLE_SCREEN_BUFFER_INFO& info) {
     const SHORT left = info.srWindow.Left, top = info.srWindow.Top;
     if (left != drawnLeft_ || top != drawnTop_) drawnValid_ = false;
-    SHORT firstRow = -1, lastRow = -1, firstColumn = Screen::kColumns, lastColumn = -1;
+    SHORT firstRow = -1, lastRow = -1;
     for (SHORT row = 0; row < Screen::kRows; ++row) {
-      const ChangedColumns changed =
-          drawnValid_ ? ChangedInRow(drawn_, shown_, row + 1) : ChangedColumns{1, Screen::kColumns};
-      if (changed.first == 0) continue;
+      if (drawnValid_ && ChangedInRow(drawn_, shown_, row + 1).first == 0) continue;
       if (firstRow < 0) firstRow = row;
       lastRow = row;
-      firstColumn = std::min(firstColumn, static_cast<SHORT>(changed.first - 1));
-      lastColumn = std::max(lastColumn, static_cast<SHORT>(changed.last - 1));
     }
     if (firstRow >= 0) {
       CHAR_INFO cells[Screen::kRows][Screen::kColumns];
       for (int row = firstRow; row <= lastRow; ++row) {
-        for (int column = firstColumn; column <= lastColumn; ++column) {
+        for (int column = 0; column < Screen::kColumns; ++column) {
           cells[row][column].Char.UnicodeChar = ScreenGlyph(shown_.At(column + 1, row + 1));
           cells[row][column].Attributes =
               AttributesFor(shown_.ColourAt(column + 1, row + 1), info.wAttributes);
         }
       }
-      SMALL_RECT region = {
-          static_cast<SHORT>(left + firstColumn), static_cast<SHORT>(top + firstRow),
-          static_cast<SHORT>(left + lastColumn), static_cast<SHORT>(top + lastRow)};
-      WriteConsoleOutputW(output_, &cells[0][0], {Screen::kColumns, Screen::kRows},
-                          {firstColumn, firstRow}, &region);
+      SMALL_RECT region = {left, static_cast<SHORT>(top + firstRow),
+                           static_cast<SHORT>(left + Screen::kColumns - 1),
+                           static_cast<SHORT>(top + lastRow)};
+      WriteConsoleOutputW(output_, &cells[0][0], {Screen::kColumns, Screen::kRows}, {0, firstRow},
+                          &region);
     }
     drawn_ = shown_;
     drawnValid_ = true;
