@@ -141,17 +141,13 @@ TEST_F(GameE2eTest, MapAtTakeOffAndAtTheFinalLists) {
   EXPECT_NE(game.Background(61, 8), game.Background(24, 7));  // and Montana's brackets
   EXPECT_NE(game.Background(24, 7), -1);
   EXPECT_EQ(game.Background(67, 5), -1);  // Vermont, unclaimed
-  game.Send(" ");
-  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
-
   // Spare Enters answer a news story's rolls; the final prompt ignores them.
-  game.Send("\r\r\r\r");
   const std::string_view finalPrompt = "Press a letter for a state listing or space bar to end ";
-  ASSERT_TRUE(Shows(20, 24, finalPrompt, milliseconds(20000)));
-  game.Send("m");
-  ASSERT_TRUE(Shows(1, 1, "Here is the campaign map with electoral votes:"));
-  game.Send(" ");
-  EXPECT_TRUE(Shows(20, 24, finalPrompt));
+  ASSERT_TRUE(game.Walk({{" ", 17, 21, kTakeOffPrompt},
+                         {"\r\r\r\r", 20, 24, finalPrompt},
+                         {"m", 1, 1, "Here is the campaign map with electoral votes:"},
+                         {" ", 20, 24, finalPrompt}},
+                        milliseconds(20000)));
   EXPECT_EQ(game.Text(1, 1, 80), "");
 }
 
