@@ -76,9 +76,8 @@ TEST_F(EventTest, ComputerPurchaseRules) {
 }
 
 TEST_F(EventTest, ComputerChallengeRules) {
-  // The player's votes, the computer's, its money, the state, and whether it challenges.
-  // States: 2 West Virginia 5, 26 Iowa 6, 3 Maryland 10, 1 Virginia 13, 16 Pennsylvania 20,
-  // 41 California 55.
+  // The player's votes, the computer's, its money, the state, and whether it challenges. States: 2
+  // West Virginia 5, 26 Iowa 6, 3 Maryland 10, 1 Virginia 13, 16 Pennsylvania 20, 41 California 55.
   const std::tuple<int, int, float, int, bool> cases[] = {
       {100, 0, 14, 1, true},      {99, 0, 14, 1, false},     // a lead of 100 and more than 10 votes
       {100, 0, 14, 3, false},                                // 10 votes
@@ -106,8 +105,8 @@ TEST_F(EventTest, ComputerChallengeRules) {
   }
 }
 
-// Gains of three with plenty, 2, 1 and no unclaimed states left; the later
-// starts run from 1 to 65, but the computer's third from 0 to 65.
+// Gains of three with plenty, 2, 1 and no unclaimed states left; the later starts run from 1 to 65,
+// but the computer's third from 0 to 65.
 TEST_F(EventTest, GainsOfThreeAsTheStatesRunOut) {
   const std::tuple<int, std::vector<int>, std::vector<int>, std::vector<int>> cases[] = {
       {player, {1, 2, 6, 65}, {4, 63, 0}, {6, 65, 1}},  // 5 and 64 are no states
@@ -132,13 +131,12 @@ TEST_F(EventTest, GainsOfThreeAsTheStatesRunOut) {
   }
 }
 
-// The player starts with Virginia (13), the computer with West Virginia (5) and
-// Washington DC (3). The
-// story starts at column 25 of row 5; the first draw n deals story n + 1. A
-// state lost is the first its side owns from the rolled start, on past 65.
+// The player starts with Virginia (13), the computer with West Virginia (5) and Washington DC (3).
+// The story starts at column 25 of row 5; the first draw n deals story n + 1. A state lost is the
+// first its side owns from the rolled start, on past 65.
 TEST_F(EventTest, EachKindOfStoryForEachSide) {
-  // The side, who stands in the room, the side's votes and money afterwards, the draws, and a
-  // line at column 1 of its row.
+  // The side, who stands in the room, the side's votes and money afterwards, the draws, and a line
+  // at column 1 of its row.
   // clang-format off
   const std::tuple<int, int, int, float, std::vector<int>, int, const char*> cases[] = {
       {player, NoSide, 13, 102, {2, 1}, 7, "Things are going well for you Al"},
@@ -226,8 +224,8 @@ TEST_F(EventTest, WaysOutAndReasonsToStayForEachSide) {
   }
 }
 
-// In order, so that a word left over from one answer would answer the next
-// quiz; the alternate names are right only on their own rows.
+// In order, so that a word left over from one answer would answer the next quiz; the alternate
+// names are right only on their own rows.
 TEST_F(EventTest, PlayerAnswers) {
   const auto capital = PressConferenceQuiz, year = AirportQuizByYear;
   const auto inaugural = AirportQuizByInauguration;

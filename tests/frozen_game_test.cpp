@@ -108,8 +108,8 @@ TEST_F(FrozenGameTest, DamagedFilesAreReportedAndLeftAlone) {
   EXPECT_EQ(game.firstName, "Mar\355a Ann");
 }
 
-// Symbolic links at the temporary names lead nowhere: the names are passed
-// over, and when every name is taken the freeze fails and the game goes on.
+// Symbolic links at the temporary names lead nowhere: the names are passed over, and when every
+// name is taken the freeze fails and the game goes on.
 TEST_F(FrozenGameTest, FreezesNeverWriteThroughALinkAndAFailureKeepsTheGame) {
 #ifdef _WIN32
   GTEST_SKIP() << "symbolic links need privileges on Windows";
@@ -151,8 +151,8 @@ TEST_F(FrozenGameTest, WritersAtOnceLeaveOneWholeFile) {
   first.join();
   second.join();
 #ifndef _WIN32
-  // Windows may refuse a rename while another one is under way (the old file
-  // stays whole); there the folder lock keeps two games from writing at once.
+  // Windows may refuse a rename while another one is under way (the old file stays whole); there
+  // the folder lock keeps two games from writing at once.
   EXPECT_EQ(failures, 0);
 #endif
   EXPECT_TRUE(FileText() == texts[0] || FileText() == texts[1]);

@@ -9,8 +9,8 @@ namespace ballotrek {
 namespace {
 
 TEST(KeysTest, EscapeSequencesAreConsumedWholeAndNoFurther) {
-  // The bytes after an Escape, the key they make, and what is left of them: keys typed
-  // ahead after an Escape stay queued for the next prompt.
+  // The bytes after an Escape, the key they make, and what is left of them: keys typed ahead after
+  // an Escape stay queued for the next prompt.
   const std::tuple<std::string, int, std::string> cases[] = {
       // clang-format off
       {"", kKeyEscape, ""}, {"[A", kKeySpecial, ""}, {"[1;5Bx", kKeySpecial, "x"},
@@ -28,13 +28,6 @@ TEST(KeysTest, EscapeSequencesAreConsumedWholeAndNoFurther) {
   std::istringstream endless("[" + std::string(1000, '1'));
   EXPECT_EQ(FinishEscape([&endless] { return endless.get(); }, [](int) {}), kKeySpecial);
   EXPECT_EQ(endless.tellg(), kLongestControlSequence + 1);
-}
-
-TEST(KeysTest, KeysBetweenPasteMarksAreMarkedPasted) {
-  bool pasting = false;
-  const std::pair<int, int> keys[] = {
-      {'f', 'f'}, {kPasteStart, -1}, {'f', 'f' | kKeyPasted}, {kPasteEnd, -1}, {'y', 'y'}};
-  for (const auto& [key, marked] : keys) EXPECT_EQ(MarkPasted(key, pasting), marked);
 }
 
 TEST(KeysTest, CharactersBecomeGameKeys) {

@@ -8,9 +8,8 @@ namespace {
 
 using MapTest = GameTest;
 
-// Each state at its place on the tile map, in the marks and the colour of its
-// owner in the record ([player], <computer>, bare when unclaimed), its votes
-// below between the jets' marks.
+// Each state at its place on the tile map, in the marks and the colour of its owner in the record
+// ([player], <computer>, bare when unclaimed), its votes below between the jets' marks.
 TEST_F(MapTest, EveryStateAtItsPlaceInItsOwnersMarksAndColour) {
   for (int position = 1; position <= kLastPosition; ++position) {
     if (BoardTable[position].electoralVotes > 0 && position % 3 != 0) Give(position, position % 3);

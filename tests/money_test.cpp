@@ -8,8 +8,8 @@
 namespace ballotrek {
 namespace {
 
-// Payments (in tenths of a million) whose single-precision sums drifted on
-// screen: 7.40001 for 7.4, 0.0999966 for 0.1.
+// Payments (in tenths of a million) whose single-precision sums drifted on screen: 7.40001 for 7.4,
+// 0.0999966 for 0.1.
 TEST(MoneyTest, AmountsStayToTheCentAfterEveryChange) {
   const std::pair<std::vector<int>, const char*> cases[] = {
       {{96, 80, 96, 100, 58, 48, 80, 78, 100, 90, 100}, "7.4"},

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <random>
 #include <sstream>
+#include <tuple>
 #include <vector>
 
 #include "console/console.h"
@@ -62,17 +63,13 @@ TEST(ScreenTest, WritingInOnePieceMatchesByteByByte) {
 
 TEST(ScreenTest, ChangedInRowSpansTheDifferingCells) {
   Screen shown, next;
-  next.MoveTo(5, 2);
-  next.Write("ab");
-  next.MoveTo(30, 2);
-  next.Write("c");
-  next.MoveTo(80, 25);
-  next.Write("d");
+  for (const auto& [column, row, text] : {std::tuple{5, 2, "ab"}, {30, 2, "c"}, {80, 25, "d"}}) {
+    next.MoveTo(column, row);
+    next.Write(text);
+  }
+  const auto row2 = ChangedInRow(shown, next, 2), row25 = ChangedInRow(shown, next, 25);
   EXPECT_EQ(ChangedInRow(shown, next, 1).first, 0);
-  EXPECT_EQ(ChangedInRow(shown, next, 2).first, 5);
-  EXPECT_EQ(ChangedInRow(shown, next, 2).last, 30);
-  EXPECT_EQ(ChangedInRow(shown, next, 25).first, 80);
-  EXPECT_EQ(ChangedInRow(shown, next, 25).last, 80);
+  EXPECT_TRUE(row2.first == 5 && row2.last == 30 && row25.first == 80 && row25.last == 80);
 }
 
 }  // namespace

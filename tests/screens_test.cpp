@@ -50,8 +50,8 @@ TEST_F(StartUpTest, EscapeAtTheQuestionOrEscapeOrControlCInThePagesQuits) {
   }
 }
 
-// Backspace takes back the last letter and its echo; Escape and keys that are
-// no letters are not typed; accented letters are kept; a name may be empty.
+// Backspace takes back the last letter and its echo; Escape and keys that are no letters are not
+// typed; accented letters are kept; a name may be empty.
 TEST_F(StartUpTest, NamesKeepTheirBlanksOrStayEmpty) {
   console.Type("\b\x1bMary Anx\b");
   for (int key : {kKeySpecial, 0x2190, 0xE9}) console.TypeKey(key);
@@ -112,9 +112,8 @@ TEST_F(GameEndTest, EachOutcomeShowsItsLinesAndThenTheFlights) {
 }
 
 TEST_F(GameEndTest, ListsOnRequestThenTheFarewellAndEscapeEndsTheProcess) {
-  // The player's 100 votes are in three states: the computer, left with money,
-  // takes every other state and all 438 votes the player lacks. C on the help
-  // screen opens the computer's list.
+  // The player's 100 votes are in three states: the computer, left with money, takes every other
+  // state and all 438 votes the player lacks. C on the help screen opens the computer's list.
   for (int p : {41, 49, 8}) game.owner[p] = player;
   game.player = {0.02f, 100, 4, false};
   console.Type("hc");

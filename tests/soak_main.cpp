@@ -1,5 +1,5 @@
-// ballotrek_soak N SEED: plays N whole games with random keys, seeds SEED on,
-// checking the game record at every key, and says how fast they went.
+// ballotrek_soak N SEED: plays N whole games with random keys, seeds SEED on, checking the game
+// record at every key, and says how fast they went.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>

@@ -19,8 +19,8 @@ std::string ReadAll(const fs::path& file) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// Plays the clip on the given default device, in a folder of the test's own;
-// returns what reached stderr.
+// Plays the clip on the given default device, in a folder of the test's own; returns what reached
+// stderr.
 std::string Play(const std::string& device, const std::string& clip) {
   std::ofstream("asound.conf") << "pcm.!default { " << device << " }\n";
   ::setenv("ALSA_CONFIG_PATH", (fs::current_path() / "asound.conf").c_str(), 1);

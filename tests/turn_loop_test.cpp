@@ -12,11 +12,10 @@
 namespace ballotrek::testing {
 namespace {
 
-class TurnLoopTest : public GameTest {};
+using TurnLoopTest = GameTest;
 
-// Whole turns from the loop's start, sound on, as Al of the Whig party, until
-// the game waits for a key not scripted here: the clips in order, all the
-// pauses, the screen, and the record.
+// Whole turns from the loop's start, sound on, as Al of the Whig party, until the game waits for a
+// key not scripted here: the clips in order, all the pauses, the screen, and the record.
 struct Turn {
   const char* what;
   const char* keys;
@@ -69,8 +68,7 @@ TEST_F(TurnLoopTest, WholeTurns) {
       {"the computer thinks aloud and buys a 10-vote state on a d of 2", "\r\r",
        {0, 0, 2, 1, 7, 8, 0}, "plwh cowh", 9800,
        {{3, 3, "I have landed in Maryland, The Old Line State"},
-       {1, 5, "Holy moley \x1E I must decide"},
-       {1, 9, "I will take it \x1E it goes in my column"},
+       {1, 5, "Holy moley \x1E I must decide"}, {1, 9, "I will take it \x1E it goes in my column"},
        {17, 20, "I now have 10 votes and 95 million dollars"}}, PlayerLandsAtHome,
        [] { return game.owner[3] == computer; }},
       {"the computer's try won on the tenth roll", "\r\r\r", {0, 0, 6, 0, 23, 9},
@@ -166,8 +164,6 @@ TEST_F(TurnLoopTest, WholeTurns) {
        {1, 3, "You are taking a day off to play golf with your press secretary"}},
        [] { game.turnCount = 4; game.player.votes = 10; },
        [] { return game.player.position == 0; }},
-      // Keys at the take-off prompt: z is none, H opens the help that N or C only close, S
-      // toggles the sound, F asks before freezing; each prompt comes back after 200 ms.
       {"the computer's rest day after the fourth", "\r\r", {0, 0, 0, 1, 4}, "plwh cowh rock", 3800,
        {{1, 3, "I am resting today.  I am going to Go  to a loud rock concert"}},
        [] { PlayerLandsAtHome(); game.turnCount = 3; }, [] { return game.computer.position == 0; }},
@@ -183,8 +179,8 @@ TEST_F(TurnLoopTest, WholeTurns) {
       {"a voice on the sixth, sound on", "\r", {0, 0, 1, 0}, "plwh cc", 4100,
        {{1, 1, "President Coolidge"}}, [] { PlayerLandsAtHome(); game.turnCount = 5; },
        [] { return true; }, true},
-      // Keys at the take-off prompt: z is none, H opens the help that C or N only close, S
-      // turns the sound off, F asks before freezing; each prompt comes back after 200 ms.
+      // Keys at the take-off prompt: z is none, H opens the help that C or N only close, S turns
+      // the sound off, F asks before freezing; each prompt comes back after 200 ms.
       {"a fact on the third", "zhchnSfn\r", {0, 0, 0}, "", 5700,
        {{1, 17, "Eight Presidents never attended college"}},
        [] { PlayerLandsAtHome(); game.turnCount = 2; }},
@@ -225,10 +221,8 @@ TEST_F(TurnLoopTest, WholeTurns) {
   }
 }
 
-// Three entries to a row, 25 columns apart; the board listing starts a row
-// higher and has no totals.
-// A run of refused keys typed ahead costs one redraw, not one each, and the
-// keys after it act in order; pasted text answers no single-key prompt.
+// A run of refused keys typed ahead costs one redraw, not one each, and the keys after it act in
+// order; pasted text answers no single-key prompt.
 TEST_F(TurnLoopTest, RefusedRunsRedrawOnceAndPastedTextIsIgnored) {
   game.currentSide = player;
   game.soundFlag = 'n';
@@ -243,6 +237,7 @@ TEST_F(TurnLoopTest, RefusedRunsRedrawOnceAndPastedTextIsIgnored) {
   EXPECT_FALSE(std::filesystem::exists(kFrozenGameFile));
 }
 
+// Three entries to a row, 25 columns apart; the board listing starts a row higher, no totals.
 TEST_F(TurnLoopTest, ListsShowTheirStatesAcrossThreeColumnsWithTotals) {
   for (int position : {7, 65}) Give(position, computer);
   RunUntilIdle([] { ShowList('c'); });

@@ -1,13 +1,11 @@
-// The built game driven through a pseudo-terminal: what a player sees and
-// types, and the terminal handed back afterwards.
+// The built game driven through a pseudo-terminal: what a player sees and types, and the terminal
+// handed back afterwards.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <stdlib.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -23,54 +21,27 @@ constexpr std::string_view kInstructionsQuestion = "Do you want instructions?  Y
 constexpr std::string_view kExitPrompt = "Press ESCAPE to exit ";
 constexpr std::string_view kEscape = "\x1B";
 
-class GameE2eTest : public ::testing::Test {
+class GameE2eTest : public PtyTest {
  protected:
-  void SetUp() override { std::filesystem::create_directories(directory_); }
-  void TearDown() override {
-    game_.reset();
-    std::filesystem::remove_all(directory_);
-  }
-
   PtySession& Start(const PtyOptions& options = {}) {
-    game_.reset();  // a second start follows the end of the first
-    game_ = std::make_unique<PtySession>(Installed() ? Installed() : BALLOTREK_BINARY,
-                                         directory_.string(), options);
-    return *game_;
+    return Run(Installed() ? Installed() : BALLOTREK_BINARY, options);
   }
 
-  // Through the start-up questions to the first take-off, as Pat of the
-  // Blue party, with sound off; keys typed ahead wait for their questions.
+  // Through the start-up questions to the first take-off, as Pat of the Blue party, with sound off;
+  // keys typed ahead wait for their questions.
   PtySession& StartAtTakeOff(const PtyOptions& options = {}) {
     PtySession& game = Start(options);
-    EXPECT_TRUE(Shows(23, 21, kInstructionsQuestion));
-    game.Send("nnPat\rBlue\r");
-    EXPECT_TRUE(Shows(1, 2, "Welcome to the campaign candidate Pat of the Blue party."));
-    EXPECT_TRUE(Shows(17, 21, kTakeOffPrompt));
+    EXPECT_TRUE(game.Walk(
+        {{"", 23, 21, kInstructionsQuestion},
+         {"nnPat\rBlue\r", 1, 2, "Welcome to the campaign candidate Pat of the Blue party."},
+         {"", 17, 21, kTakeOffPrompt}}));
     return game;
   }
 
-  ::testing::AssertionResult Shows(int column, int row, std::string_view text,
-                                   milliseconds timeout = kDefaultTimeout) {
-    const std::string_view wanted = text.substr(0, text.find_last_not_of(' ') + 1);
-    const int length = static_cast<int>(text.size());
-    if (game_->WaitUntil([&] { return game_->Text(column, row, length) == wanted; }, timeout)) {
-      return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure()
-           << "\"" << text << "\" is not at column " << column << ", row " << row << "\n"
-           << game_->ScreenText(true);
-  }
-
-  // An installed game to try instead of the one just built, started from an
-  // empty folder: BALLOTREK_INSTALLED names its executable and
-  // BALLOTREK_INSTALLED_CLIPS the folder its clips were installed in.
+  // An installed game to try instead of the one just built, started from an empty folder:
+  // BALLOTREK_INSTALLED names its executable and BALLOTREK_INSTALLED_CLIPS the folder its clips
+  // were installed in.
   static const char* Installed() { return std::getenv("BALLOTREK_INSTALLED"); }
-
-  const std::filesystem::path directory_ =
-      std::filesystem::temp_directory_path() /
-      ("ballotrek-e2e-" + std::to_string(getpid()) + "-" +
-       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  std::unique_ptr<PtySession> game_;
 };
 
 // The parts of the terminal's settings that a program may change.
@@ -79,50 +50,41 @@ auto Settings(const termios& t) {
                     std::vector<cc_t>(t.c_cc, t.c_cc + NCCS), cfgetospeed(&t));
 }
 
-// A player's evening: the lists, help and sound keys, a freeze, the resume,
-// and conceding; the terminal is handed back as it was found.
+// A player's evening: the lists, help and sound keys, a freeze, the resume, and conceding; the
+// terminal is handed back as it was found.
 TEST_F(GameE2eTest, ListsHelpSoundFreezeResumeAndConcede) {
   PtySession& game = StartAtTakeOff();
-  game.Send("u");
-  EXPECT_TRUE(Shows(1, 22, "There are 51 unclaimed states worth 538 votes"));
-  ASSERT_TRUE(Shows(1, 24, "Press space bar when ready "));
-  game.Send(" ");
-  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
-  game.Send("h");
-  EXPECT_TRUE(Shows(1, 2, "I will help you Pat"));
-  ASSERT_TRUE(Shows(1, 24, "Press the letter of your choice "));
-  game.Send("ns");
-  EXPECT_TRUE(Shows(17, 20, "* Sound on * "));
-  game.Send("S");
-  EXPECT_TRUE(Shows(17, 20, "* Sound off *"));
-
-  game.Send("f");
-  ASSERT_TRUE(Shows(17, 19, "Want to freeze the game?  Y or N  "));
-  game.Send("y");
-  EXPECT_TRUE(Shows(16, 12, "GAME HAS BEEN FROZEN!  COME BACK FOR CONCLUSION"));
-  ASSERT_TRUE(Shows(34, 22, kExitPrompt, milliseconds(8000)));
+  ASSERT_TRUE(game.Walk({{"u", 1, 22, "There are 51 unclaimed states worth 538 votes"},
+                         {"", 1, 24, "Press space bar when ready "},
+                         {" ", 17, 21, kTakeOffPrompt},
+                         {"h", 1, 2, "I will help you Pat"},
+                         {"", 1, 24, "Press the letter of your choice "},
+                         {"ns", 17, 20, "* Sound on * "},
+                         {"S", 17, 20, "* Sound off *"},
+                         {"f", 17, 19, "Want to freeze the game?  Y or N  "},
+                         {"y", 16, 12, "GAME HAS BEEN FROZEN!  COME BACK FOR CONCLUSION"},
+                         {"", 34, 22, kExitPrompt}},
+                        milliseconds(8000)));
   game.Send(kEscape);
   ASSERT_EQ(game.WaitForExit(), 0);
 
-  PtySession& again = Start();
-  ASSERT_TRUE(Shows(23, 21, "Resume frozen game  or begin new game, R or B? "));
-  again.Send("r");
-  EXPECT_TRUE(Shows(1, 7, "You and your Blue party can go first Pat"));
-  again.Send("nn");
-  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
-  again.Send("\x03");  // Control-C is a key, as Escape is
-  ASSERT_TRUE(Shows(17, 21, kConcedeQuestion));
-  again.Send("y");
-  EXPECT_TRUE(Shows(18, 11, "I win with 538 electoral votes, you lose with 0 electoral votes"));
-  ASSERT_TRUE(Shows(34, 22, kExitPrompt, milliseconds(8000)));
+  PtySession& again = Start();  // Control-C is a key, as Escape is
+  ASSERT_TRUE(
+      again.Walk({{"", 23, 21, "Resume frozen game  or begin new game, R or B? "},
+                  {"r", 1, 7, "You and your Blue party can go first Pat"},
+                  {"nn", 17, 21, kTakeOffPrompt},
+                  {"\x03", 17, 21, kConcedeQuestion},
+                  {"y", 18, 11, "I win with 538 electoral votes, you lose with 0 electoral votes"},
+                  {"", 34, 22, kExitPrompt}},
+                 milliseconds(8000)));
   again.Send(kEscape);
   EXPECT_EQ(again.WaitForExit(), 0) << again.ScreenText(true);
   EXPECT_EQ(Settings(again.InitialSettings()), Settings(again.TerminalSettings()));
   EXPECT_FALSE(std::filesystem::exists(directory_ / "bkt.dat"));
 }
 
-// Raw mode while playing (so that Control-C is a key); waiting for a key or
-// through a pause sleeps; a killed game still restores the terminal.
+// Raw mode while playing (so that Control-C is a key); waiting for a key or through a pause sleeps;
+// a killed game still restores the terminal.
 TEST_F(GameE2eTest, RawSleepingAndRestoredWhenKilled) {
   PtySession& game = StartAtTakeOff();
   const termios playing = game.TerminalSettings();
@@ -143,8 +105,8 @@ TEST_F(GameE2eTest, RawSleepingAndRestoredWhenKilled) {
   EXPECT_EQ(Settings(game.InitialSettings()), Settings(game.TerminalSettings()));
 }
 
-// A pasted paragraph answers no prompt, and a second game started in the
-// same folder is refused while this one runs.
+// A pasted paragraph answers no prompt, and a second game started in the same folder is refused
+// while this one runs.
 TEST_F(GameE2eTest, PastedTextAndASecondGameInTheFolderChangeNothing) {
   PtySession& game = StartAtTakeOff();
   game.Send("\x1b[200~Freeze it? fy\r\nyes\x1b[201~");
@@ -158,9 +120,9 @@ TEST_F(GameE2eTest, PastedTextAndASecondGameInTheFolderChangeNothing) {
   EXPECT_FALSE(std::filesystem::exists(directory_ / "bkt.dat"));
 }
 
-// M at the take-off prompt and at the final lists shows the map in colour;
-// the space bar comes back. In the frozen game, all but won, the jet at
-// Montana lands on the player's states or the evening news.
+// M at the take-off prompt and at the final lists shows the map in colour; the space bar comes
+// back. In the frozen game, all but won, the jet at Montana lands on the player's states or the
+// evening news.
 TEST_F(GameE2eTest, MapAtTakeOffAndAtTheFinalLists) {
   std::ofstream file(directory_ / "bkt.dat");
   const std::set<int> squares = {0, 5, 10, 15, 22, 25, 33, 35, 45, 47, 55, 58, 60, 63, 64};
@@ -179,25 +141,20 @@ TEST_F(GameE2eTest, MapAtTakeOffAndAtTheFinalLists) {
   EXPECT_NE(game.Background(61, 8), game.Background(24, 7));  // and Montana's brackets
   EXPECT_NE(game.Background(24, 7), -1);
   EXPECT_EQ(game.Background(67, 5), -1);  // Vermont, unclaimed
-  game.Send(" ");
-  ASSERT_TRUE(Shows(17, 21, kTakeOffPrompt));
-
   // Spare Enters answer a news story's rolls; the final prompt ignores them.
-  game.Send("\r\r\r\r");
   const std::string_view finalPrompt = "Press a letter for a state listing or space bar to end ";
-  ASSERT_TRUE(Shows(20, 24, finalPrompt, milliseconds(20000)));
-  game.Send("m");
-  ASSERT_TRUE(Shows(1, 1, "Here is the campaign map with electoral votes:"));
-  game.Send(" ");
-  EXPECT_TRUE(Shows(20, 24, finalPrompt));
+  ASSERT_TRUE(game.Walk({{" ", 17, 21, kTakeOffPrompt},
+                         {"\r\r\r\r", 20, 24, finalPrompt},
+                         {"m", 1, 1, "Here is the campaign map with electoral votes:"},
+                         {" ", 20, 24, finalPrompt}},
+                        milliseconds(20000)));
   EXPECT_EQ(game.Text(1, 1, 80), "");
 }
 
 #ifdef BALLOTREK_DATA_DIR
-// With sound on, the clips play through ALSA (here into a file) to their end,
-// and nothing from the audio layer reaches the screen. Each clip starts the
-// file afresh, so it holds the samples of the last one (after a 44-byte
-// header). An installed game finds its own clips from any folder.
+// With sound on, the clips play through ALSA (here into a file) to their end, and nothing from the
+// audio layer reaches the screen. Each clip starts the file afresh, so it holds the samples of the
+// last one (after a 44-byte header). An installed game finds its own clips from any folder.
 TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
   std::filesystem::path clips = directory_ / "data";
   if (Installed()) {

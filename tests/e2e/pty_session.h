@@ -1,9 +1,9 @@
-// Runs a program in a pseudo-terminal and keeps what it draws on a virtual
-// terminal (libvterm), so that a test can type keys and read the screen as a
-// player would.
+// Runs a program in a pseudo-terminal and keeps what it draws on a virtual terminal (libvterm), so
+// that a test can type keys and read the screen as a player would.
 #pragma once
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
@@ -16,7 +16,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -100,8 +102,8 @@ class PtySession {
     WaitUntil([] { return false; }, quiet);
   }
 
-  // The screen as last read, in UTF-8, trailing blanks of each row removed;
-  // columns and rows count from 1.
+  // The screen as last read, in UTF-8, trailing blanks of each row removed; columns and rows count
+  // from 1.
   std::string Text(int column, int row, int length) const {
     if (row < 1 || row > rows_ || column < 1) return "";
     const VTermRect rect{row - 1, row, column - 1, std::min(column - 1 + length, columns_)};
@@ -115,6 +117,32 @@ class PtySession {
     vterm_screen_get_cell(vterm_obtain_screen(vterm_), {row - 1, column - 1}, &cell);
     if (VTERM_COLOR_IS_DEFAULT_BG(&cell.bg)) return -1;
     return VTERM_COLOR_IS_INDEXED(&cell.bg) ? cell.bg.indexed.idx : 256;
+  }
+  // Waits until `text` (its trailing blanks aside) stands at the column and row.
+  ::testing::AssertionResult Shows(int column, int row, std::string_view text,
+                                   milliseconds timeout = kDefaultTimeout) {
+    const std::string_view wanted = text.substr(0, text.find_last_not_of(' ') + 1);
+    const int length = static_cast<int>(text.size());
+    if (WaitUntil([&] { return Text(column, row, length) == wanted; }, timeout)) {
+      return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "\"" << text << "\" is not at column " << column << ", row " << row << "\n"
+           << ScreenText(true);
+  }
+  // Types each step's keys, then waits for its text; stops at the first text missing.
+  struct Step {
+    std::string_view keys;
+    int column, row;
+    std::string_view text;
+  };
+  ::testing::AssertionResult Walk(std::initializer_list<Step> steps,
+                                  milliseconds timeout = kDefaultTimeout) {
+    for (const Step& step : steps) {
+      Send(step.keys);
+      if (auto shown = Shows(step.column, step.row, step.text, timeout); !shown) return shown;
+    }
+    return ::testing::AssertionSuccess();
   }
   std::string ScreenText(bool numbered = false) const {
     std::string text;
@@ -139,9 +167,9 @@ class PtySession {
     return settings;
   }
 
-  // The exit status, 128 + the signal number if a signal ended the program,
-  // or -1 if it still runs when the time is up. Output is read meanwhile, so
-  // a program that writes on its way out is never blocked by a full terminal.
+  // The exit status, 128 + the signal number if a signal ended the program, or -1 if it still runs
+  // when the time is up. Output is read meanwhile, so a program that writes on its way out is never
+  // blocked by a full terminal.
   int WaitForExit(milliseconds timeout = kDefaultTimeout) {
     WaitUntil(
         [&] {
@@ -177,6 +205,31 @@ class PtySession {
   const int rows_ = 25;
   termios initialSettings_{};
   VTerm* vterm_ = vterm_new(25, 80);
+};
+
+// A folder of the test's own to run a program in, and the program's session.
+class PtyTest : public ::testing::Test {
+ protected:
+  void SetUp() override { std::filesystem::create_directories(directory_); }
+  void TearDown() override {
+    game_.reset();
+    std::filesystem::remove_all(directory_);
+  }
+  PtySession& Run(const std::string& binary, const PtyOptions& options) {
+    game_.reset();  // a second start follows the end of the first
+    game_ = std::make_unique<PtySession>(binary, directory_.string(), options);
+    return *game_;
+  }
+  ::testing::AssertionResult Shows(int column, int row, std::string_view text,
+                                   milliseconds timeout = kDefaultTimeout) {
+    return game_->Shows(column, row, text, timeout);
+  }
+
+  const std::filesystem::path directory_ =
+      std::filesystem::temp_directory_path() /
+      ("ballotrek-e2e-" + std::to_string(getpid()) + "-" +
+       ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  std::unique_ptr<PtySession> game_;
 };
 
 }  // namespace ballotrek::e2e

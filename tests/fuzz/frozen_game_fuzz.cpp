@@ -1,6 +1,5 @@
-// The frozen-game reader against any file at all: nothing may crash it, and
-// every file it accepts must give a record that keeps its rules and reads
-// back the same after being written out.
+// The frozen-game reader against any file at all: nothing may crash it, and every file it accepts
+// must give a record that keeps its rules and reads back the same after being written out.
 #include <cmath>
 #include <cstdint>
 #include <cstdio>

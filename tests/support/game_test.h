@@ -1,5 +1,5 @@
-// The fixture of the scenario tests: a fresh game record, the scripted
-// console, and a working folder of the test's own (for bkt.dat).
+// The fixture of the scenario tests: a fresh game record, the scripted console, and a working
+// folder of the test's own (for bkt.dat).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,8 +12,8 @@
 
 namespace ballotrek::testing {
 
-// The record keeps its rules (see record_rules.h): above all, each side's
-// votes equal the votes of the states it owns.
+// The record keeps its rules (see record_rules.h): above all, each side's votes equal the votes of
+// the states it owns.
 ::testing::AssertionResult VotesMatchOwners();
 
 // Gives a state to a side, votes and all.

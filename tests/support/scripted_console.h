@@ -1,6 +1,5 @@
-// Scripted stand-ins for the terminal, clock, generator, sound and process:
-// queued keys, instant time, forced draws first, recorded clips, and the end
-// of the process as an exception.
+// Scripted stand-ins for the terminal, clock, generator, sound and process: queued keys, instant
+// time, forced draws first, recorded clips, and the end of the process as an exception.
 #pragma once
 
 #include <algorithm>
@@ -32,15 +31,12 @@ class ScriptedConsole : public Terminal,
  public:
   ScriptedConsole() { InstallBackends({this, this, this, this, this}); }
 
-  // Queues keys; Enter is written '\r', Escape '\x1b'.
-  void Type(const std::string& keys) {
-    for (unsigned char c : keys) keys_.push_back(c);
+  // Queues keys (Enter is '\r', Escape '\x1b'), typed or marked as pasted.
+  void Type(const std::string& keys, int mark = 0) {
+    for (unsigned char c : keys) keys_.push_back(c | mark);
   }
   void TypeKey(int key) { keys_.push_back(key); }
-  // Queues keys as a terminal marks a paste.
-  void Paste(const std::string& keys) {
-    for (unsigned char c : keys) keys_.push_back(c | kKeyPasted);
-  }
+  void Paste(const std::string& keys) { Type(keys, kKeyPasted); }
   // Queues raw values for the following Rand() calls, before the seeded ones.
   void Force(const std::vector<int>& values) {
     forced_.insert(forced_.end(), values.begin(), values.end());
@@ -88,9 +84,6 @@ class ScriptedConsole : public Terminal,
 };
 
 // Text on the game screen; columns and rows count from 1.
-inline std::string TextAt(int column, int row, int length) {
-  return GameScreen().Text(column, row, length);
-}
 inline std::string RowText(int row) {
   return GameScreen().RowText(row);
 }
@@ -98,7 +91,7 @@ inline std::string ScreenDump() {
   return GameScreen().Dump();
 }
 inline bool ShowsAt(int column, int row, const std::string& text) {
-  return TextAt(column, row, static_cast<int>(text.size())) == text;
+  return GameScreen().Text(column, row, static_cast<int>(text.size())) == text;
 }
 
 }  // namespace ballotrek::testing
