@@ -177,14 +177,20 @@ TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
   ASSERT_TRUE(Shows(1, 3, "You have landed in ", milliseconds(30000)));
   EXPECT_EQ(game.Text(1, 1, 80) + game.Text(1, 2, 80), "") << game.ScreenText(true);
 
-  // Whatever the landing asks is answered no, up to the computer's launch.
+  // Whatever the landing asks is answered no, and an outcome is rolled once
+  // (its prompt stays on screen afterwards), up to the computer's launch.
   auto nextAnswer = std::chrono::steady_clock::now();
+  bool rolled = false;
   ASSERT_TRUE(game.WaitUntil(
       [&] {
-        if (game.Text(17, 21, 17) == "Please launch  me") return true;
-        if (std::chrono::steady_clock::now() > nextAnswer) {
+        const std::string prompt = game.Text(17, 21, 24);
+        if (prompt.starts_with("Please launch  me")) return true;
+        if (prompt.starts_with("Press Enter  for outcome")) {
+          if (!rolled) game.Send("\r");
+          rolled = true;
+        } else if (std::chrono::steady_clock::now() > nextAnswer) {
           game.Send("n");
-          nextAnswer += milliseconds(1000);
+          nextAnswer = std::chrono::steady_clock::now() + milliseconds(1000);
         }
         return false;
       },
