@@ -12,9 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "wav_file.h"
+
 namespace {
 
-constexpr int kRate = 44100;
+constexpr int kRate = kClipRate;
 constexpr double kPi = 3.14159265358979323846;
 
 using Samples = std::vector<float>;
@@ -395,18 +397,6 @@ constexpr ClipMaker kClips[] = {
     {"lost", FallingTune}, {"prch", Chime},     {"wran", Buzzer},       {"quit", GiveUp},
     {"hail", Victory},     {"exit", Goodbye},
 };
-
-bool WriteWav(const std::string& file, const Samples& samples) {
-  SF_INFO info{};
-  info.samplerate = kRate;
-  info.channels = 1;
-  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-  SNDFILE* sound = sf_open(file.c_str(), SFM_WRITE, &info);
-  if (sound == nullptr) return false;
-  const auto frames = static_cast<sf_count_t>(samples.size());
-  const bool written = sf_writef_float(sound, samples.data(), frames) == frames;
-  return sf_close(sound) == 0 && written;
-}
 
 }  // namespace
 

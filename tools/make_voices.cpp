@@ -11,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "wav_file.h"
+
 namespace {
 
-constexpr int kRate = 44100;
+constexpr int kRate = kClipRate;
 
 struct Voice {
   const char* file;
@@ -67,18 +69,6 @@ std::vector<short> Resample(const std::vector<short>& in, int from) {
   const float gain = 24000.0f / peak;
   for (std::size_t i = 0; i < frames; ++i) result[i] = static_cast<short>(out[i] * gain);
   return result;
-}
-
-bool WriteWav(const std::string& file, const std::vector<short>& samples) {
-  SF_INFO info{};
-  info.samplerate = kRate;
-  info.channels = 1;
-  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-  SNDFILE* sound = sf_open(file.c_str(), SFM_WRITE, &info);
-  if (sound == nullptr) return false;
-  const auto frames = static_cast<sf_count_t>(samples.size());
-  const bool written = sf_writef_short(sound, samples.data(), frames) == frames;
-  return sf_close(sound) == 0 && written;
 }
 
 }  // namespace
