@@ -290,5 +290,11 @@ TEST_F(TurnLoopTest, DecksDealEachOnceThenStartOver) {
   }
 }
 
+// Random keys through whole games: every game ends through a way out, keeping the record's rules at
+// every key.
+TEST_F(TurnLoopTest, RandomGamesAlwaysEndThroughAWayOut) {
+  for (unsigned seed = 1; seed <= 40; ++seed) EXPECT_EQ(PlayRandomGame(seed).problem, "") << seed;
+}
+
 }  // namespace
 }  // namespace ballotrek::testing

@@ -48,30 +48,23 @@ class PtySession {
     vterm_set_utf8(vterm_, 1);
     vterm_screen_enable_altscreen(vterm_obtain_screen(vterm_), 1);
     vterm_screen_reset(vterm_obtain_screen(vterm_), 1);
-    pid_ = fork();    // if it fails, the destructor has nothing to kill
-    if (pid_ == 0) {  // the test runs on one thread, so the child may set its environment
-      const int terminal = dup(slave_);  // login_tty closes its descriptor
-      if (terminal < 0 || login_tty(terminal) != 0 || chdir(folder.c_str()) != 0) _exit(126);
-      if (options.inputFromNull && dup2(open("/dev/null", O_RDONLY), STDIN_FILENO) < 0) _exit(126);
-      unsetenv("LINES");  // the same terminal whatever the test was started from
-      unsetenv("COLUMNS");
-      setenv("TERM", "xterm-256color", 1);
-      setenv("LC_ALL", "C.UTF-8", 1);
-      for (const std::string& setting : options.environment)
-        putenv(const_cast<char*>(setting.c_str()));
-      std::vector<char*> argv{const_cast<char*>(binary.c_str())};
-      for (const std::string& argument : options.arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-      argv.push_back(nullptr);
-      execvp(binary.c_str(), argv.data());
-      _exit(127);
-    }
+    if ((pid_ = fork()) != 0) return;  // the child may set its environment: the test has 1 thread
+    const int terminal = dup(slave_);  // login_tty closes its descriptor
+    if (terminal < 0 || login_tty(terminal) != 0 || chdir(folder.c_str()) != 0) _exit(126);
+    if (options.inputFromNull && dup2(open("/dev/null", O_RDONLY), STDIN_FILENO) < 0) _exit(126);
+    unsetenv("LINES");  // the same terminal whatever the test was started from
+    unsetenv("COLUMNS");
+    setenv("TERM", "xterm-256color", 1);
+    setenv("LC_ALL", "C.UTF-8", 1);
+    for (const std::string& setting : options.environment) putenv(strdup(setting.c_str()));
+    std::vector<char*> argv{strdup(binary.c_str())};
+    for (const std::string& argument : options.arguments) argv.push_back(strdup(argument.c_str()));
+    argv.push_back(nullptr);
+    execvp(argv[0], argv.data());
+    _exit(127);
   }
   ~PtySession() {  // kills the program if it still runs
-    if (pid_ > 0 && status_ < 0) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
+    if (pid_ > 0 && status_ < 0) kill(pid_, SIGKILL), waitpid(pid_, nullptr, 0);
     close(master_);
     close(slave_);
     vterm_free(vterm_);
@@ -81,35 +74,36 @@ class PtySession {
 
   pid_t pid() const { return pid_; }
   void Send(std::string_view keys) {
-    for (ssize_t written; !keys.empty(); keys.remove_prefix(static_cast<size_t>(written))) {
-      if ((written = write(master_, keys.data(), keys.size())) <= 0) return;
+    for (ssize_t n; !keys.empty() && (n = write(master_, keys.data(), keys.size())) > 0;) {
+      keys.remove_prefix(static_cast<size_t>(n));
     }
   }
-  // Reads the program's output until `condition` holds or the time is up.
+  // Reads the program's output until `condition` holds or the time is up; Settle reads it for a
+  // while, for checks that nothing appears.
   bool WaitUntil(const std::function<bool()>& condition, milliseconds timeout = kDefaultTimeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    for (;;) {
-      Pump(milliseconds(0));
-      if (condition()) return true;
-      const auto left =
-          std::chrono::duration_cast<milliseconds>(deadline - std::chrono::steady_clock::now());
-      if (left.count() <= 0) return false;
-      Pump(std::min(left, milliseconds(100)));
+    for (Pump(milliseconds(0)); !condition(); Pump(milliseconds(20))) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
     }
+    return true;
   }
-  // Reads the program's output for a while, for checks that nothing appears.
-  void Settle(milliseconds quiet = milliseconds(300)) {
-    WaitUntil([] { return false; }, quiet);
-  }
+  void Settle(milliseconds quiet = milliseconds(300)) { WaitUntil([] { return false; }, quiet); }
 
   // The screen as last read, in UTF-8, trailing blanks of each row removed; columns and rows count
   // from 1.
   std::string Text(int column, int row, int length) const {
-    if (row < 1 || row > rows_ || column < 1) return "";
-    const VTermRect rect{row - 1, row, column - 1, std::min(column - 1 + length, columns_)};
+    if (row < 1 || row > 25 || column < 1) return "";
+    const VTermRect rect{row - 1, row, column - 1, std::min(column - 1 + length, 80)};
     std::string text(static_cast<size_t>(length) * 4 * VTERM_MAX_CHARS_PER_CELL, '\0');
     text.resize(vterm_screen_get_text(vterm_obtain_screen(vterm_), text.data(), text.size(), rect));
     return text.erase(text.find_last_not_of(' ') + 1);
+  }
+  std::string ScreenText(bool numbered = false) const {
+    std::string text;
+    for (int row = 1; row <= 25; ++row) {
+      text += (numbered ? std::to_string(row) + "|" : "") + Text(1, row, 80) + "\n";
+    }
+    return text;
   }
   // The background of a cell: its palette index, or -1 for the terminal's own.
   int Background(int column, int row) const {
@@ -122,13 +116,11 @@ class PtySession {
   ::testing::AssertionResult Shows(int column, int row, std::string_view text,
                                    milliseconds timeout = kDefaultTimeout) {
     const std::string_view wanted = text.substr(0, text.find_last_not_of(' ') + 1);
-    const int length = static_cast<int>(text.size());
-    if (WaitUntil([&] { return Text(column, row, length) == wanted; }, timeout)) {
+    if (WaitUntil([&] { return Text(column, row, int(text.size())) == wanted; }, timeout)) {
       return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure()
-           << "\"" << text << "\" is not at column " << column << ", row " << row << "\n"
-           << ScreenText(true);
+    return ::testing::AssertionFailure() << "\"" << text << "\" is not at column " << column
+                                         << ", row " << row << "\n" << ScreenText(true);
   }
   // Types each step's keys, then waits for its text; stops at the first text missing.
   struct Step {
@@ -143,14 +135,6 @@ class PtySession {
       if (auto shown = Shows(step.column, step.row, step.text, timeout); !shown) return shown;
     }
     return ::testing::AssertionSuccess();
-  }
-  std::string ScreenText(bool numbered = false) const {
-    std::string text;
-    for (int row = 1; row <= rows_; ++row) {
-      if (numbered) text += (row < 10 ? " " : "") + std::to_string(row) + "|";
-      text += Text(1, row, columns_) + "\n";
-    }
-    return text;
   }
 
   milliseconds ProcessorTime() const {
@@ -168,18 +152,15 @@ class PtySession {
   }
 
   // The exit status, 128 + the signal number if a signal ended the program, or -1 if it still runs
-  // when the time is up. Output is read meanwhile, so a program that writes on its way out is never
-  // blocked by a full terminal.
+  // when the time is up. Output is read meanwhile, so that a full terminal never blocks the program.
   int WaitForExit(milliseconds timeout = kDefaultTimeout) {
-    WaitUntil(
-        [&] {
-          int status = 0;
-          if (status_ < 0 && pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) {
-            status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-          }
-          return status_ >= 0;
-        },
-        timeout);
+    WaitUntil([&] {
+      int status = 0;
+      if (status_ < 0 && pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) {
+        status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+      }
+      return status_ >= 0;
+    }, timeout);
     Pump(milliseconds(0));
     return status_;
   }
@@ -188,21 +169,17 @@ class PtySession {
   // Feeds output into the virtual terminal, waiting at most `wait` for some.
   void Pump(milliseconds wait) {
     pollfd output{master_, POLLIN, 0};
-    for (int timeout = static_cast<int>(wait.count());
-         poll(&output, 1, timeout) > 0 && (output.revents & POLLIN) != 0; timeout = 0) {
-      char buffer[4096];
+    char buffer[4096];
+    for (int timeout = int(wait.count()); poll(&output, 1, timeout) > 0; timeout = 0) {
       const ssize_t count = read(master_, buffer, sizeof buffer);
       if (count <= 0) return;
       vterm_input_write(vterm_, buffer, static_cast<size_t>(count));
     }
   }
 
-  int master_ = -1;
-  int slave_ = -1;  // kept open so the terminal's settings outlive the program
+  int master_ = -1, slave_ = -1;  // the slave is kept open: its settings outlive the program
   pid_t pid_ = -1;
   int status_ = -1;
-  const int columns_ = 80;
-  const int rows_ = 25;
   termios initialSettings_{};
   VTerm* vterm_ = vterm_new(25, 80);
 };

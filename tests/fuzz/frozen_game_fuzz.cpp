@@ -5,36 +5,34 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <string_view>
 
 #include "console/seams.h"
 #include "model/frozen_game.h"
 #include "model/game_state.h"
-#include "tests/support/record_rules.h"
+#include "tests/support/soak.h"
 
 namespace {
 
 using namespace ballotrek;
 
-// The filler lines draw numbers; a fixed one keeps two writings comparable.
-class FixedRandom : public RandomSource {
+class FixedRandom : public RandomSource {  // the filler lines draw numbers
  public:
   int Next() override { return 0; }
 };
 
-[[noreturn]] void Fail(const char* what, const std::string& detail) {
+void Check(bool kept, const char* what, const std::string& detail = "") {
+  if (kept) return;
   std::fprintf(stderr, "frozen_game_fuzz: %s: %s\n", what, detail.c_str());
   std::abort();
 }
 
-// Reads a text that the reader accepted into the record, and writes it out.
+// Loads a file the reader accepted and writes the record out again.
 std::string LoadAndWrite(const FrozenGame& frozen) {
   ResetGameState();
   LoadFrozenGame(frozen);
-  if (std::string broken = testing::BrokenRecordRule(); !broken.empty()) {
-    Fail("an accepted file breaks a rule", broken);
-  }
-  if (game.turnCount > kMostFlights) Fail("an accepted file flies too often", "");
+  const std::string broken = testing::BrokenRecordRule();
+  Check(broken.empty(), "an accepted file breaks a rule", broken);
+  Check(game.turnCount <= kMostFlights, "an accepted file flies too often");
   return FrozenGameText();
 }
 
@@ -44,25 +42,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static FixedRandom random;
   static const bool installed = (InstallBackends({.random = &random}), true);
   (void)installed;
-
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
-  FrozenGame frozen;
+  FrozenGame frozen, again;
   std::string problem;
-  if (!ParseFrozenGame(text, frozen, problem)) {
-    if (problem.empty()) Fail("a file refused without a reason", "");
+  if (!ParseFrozenGame({reinterpret_cast<const char*>(data), size}, frozen, problem)) {
+    Check(!problem.empty(), "a file refused without a reason");
     return 0;
   }
   const std::string written = LoadAndWrite(frozen);
   const Candidate player = game.player, computer = game.computer;
-
-  FrozenGame again;
-  if (!ParseFrozenGame(written, again, problem)) Fail("a written file is refused", problem);
-  if (LoadAndWrite(again) != written) Fail("a written file reads back otherwise", written);
+  Check(ParseFrozenGame(written, again, problem), "a written file is refused", problem);
+  Check(LoadAndWrite(again) == written, "a written file reads back otherwise", written);
   // Six significant digits hold every cent of any amount a game reaches.
   for (const auto& [before, after] : {std::pair(player, game.player), {computer, game.computer}}) {
-    if (std::fabs(before.money) < 10000 && after.money != before.money) {
-      Fail("money changes on the way through the file", written);
-    }
+    Check(std::fabs(before.money) >= 10000 || after.money == before.money,
+          "money changes on the way through the file", written);
   }
   return 0;
 }

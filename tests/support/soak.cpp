@@ -1,18 +1,50 @@
-#include "tests/support/soak_driver.h"
+#include "tests/support/soak.h"
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <random>
 
+#include "console/console.h"
+#include "console/keys.h"
 #include "engine/engine.h"
 #include "model/frozen_game.h"
 #include "model/game_state.h"
-#include "tests/support/record_rules.h"
 #include "tests/support/scripted_console.h"
 
 namespace ballotrek::testing {
-namespace {
 
-constexpr long kMostKeys = 1000000;
+std::string BrokenRecordRule() {
+  int votes[3] = {0, 0, 0};
+  for (int position = 0; position < kBoardSize; ++position) {
+    const int owner = game.owner[position], stateVotes = BoardTable[position].electoralVotes;
+    if (stateVotes > 0 ? owner < 0 || owner > 2 : owner != NotOwnable) {
+      return "position " + std::to_string(position) + " has owner " + std::to_string(owner);
+    }
+    if (stateVotes > 0) votes[owner] += stateVotes;
+  }
+  if (votes[player] != game.player.votes || votes[computer] != game.computer.votes) {
+    return "votes " + std::to_string(game.player.votes) + "/" +
+           std::to_string(game.computer.votes) + " but the states hold " +
+           std::to_string(votes[player]) + "/" + std::to_string(votes[computer]);
+  }
+  for (const Candidate* side : {&game.player, &game.computer}) {
+    if (side->position < 0 || side->position > kLastPosition) return "a jet is off the board";
+    if (!std::isfinite(side->money) || ToTheCent(side->money) != side->money) {
+      return "money is not to the cent: " + std::to_string(side->money);
+    }
+  }
+  if (game.turnCount < 0) return "the count of flights is negative";
+  for (const std::string* name : {&game.firstName, &game.partyName}) {
+    if (name->size() > kLongestTypedLine ||
+        !std::ranges::all_of(*name, [](unsigned char c) { return IsTextCharacter(c); })) {
+      return "a name is too long or holds a control code";
+    }
+  }
+  return {};
+}
+
+namespace {
 
 struct RuleBroken {
   std::string rule;
@@ -24,18 +56,17 @@ class RandomPlayer : public ScriptedConsole {
   RandomPlayer(unsigned seed, std::string keys) : keys_(std::move(keys)), engine_(seed) {}
   int GetKey() override {
     if (std::string broken = BrokenRecordRule(); !broken.empty()) throw RuleBroken{broken};
-    if (++typed_ > kMostKeys) throw RuleBroken{"the game never ended"};
+    if (++typed > 1000000) throw RuleBroken{"the game never ended"};
     if (keysLeft() > 0) return ScriptedConsole::GetKey();
     if (engine_() % 3000 == 0) return 27;  // concedes, or leaves a last screen
     const std::size_t pick = engine_() % (keys_.size() + 6);
     return pick < keys_.size() ? static_cast<unsigned char>(keys_[pick]) : '\r';
   }
-  long typed() const { return typed_; }
+  long typed = 0;
 
  private:
   std::string keys_;
   std::mt19937 engine_;
-  long typed_ = 0;
 };
 
 }  // namespace
@@ -52,7 +83,7 @@ SoakGame PlayRandomGame(unsigned seed) {
     RunGame();
   } catch (const ProcessEnded& end) {
     result.status = end.status;
-    if (std::string broken = BrokenRecordRule(); !broken.empty()) result.problem = broken;
+    result.problem = BrokenRecordRule();
   } catch (const RuleBroken& broken) {
     result.problem = broken.rule;
   }
@@ -60,7 +91,7 @@ SoakGame PlayRandomGame(unsigned seed) {
     result.problem = "the game ended with status " + std::to_string(result.status);
   }
   if (result.problem.empty() && !keyboard.clips().empty()) result.problem = "a clip played";
-  result.keys = keyboard.typed();
+  result.keys = keyboard.typed;
   return result;
 }
 
