@@ -1,0 +1,154 @@
+// What stands between the game and the player: keys, the screen model, money as printed, the
+// command line and where the clips are found.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "console/clip_files.h"
+#include "console/keys.h"
+#include "console/screen.h"
+#include "engine/options.h"
+#include "tests/support/game_test.h"
+
+namespace ballotrek::testing {
+namespace {
+
+// The bytes after an Escape, the key they make, and what is left of them: keys typed ahead after an
+// Escape stay queued for the next prompt.
+TEST(KeysTest, EscapeSequencesAreConsumedWholeAndNoFurther) {
+  const std::tuple<std::string, int, std::string> cases[] = {
+      // clang-format off
+      {"", kKeyEscape, ""}, {"[A", kKeySpecial, ""}, {"[1;5Bx", kKeySpecial, "x"},
+      {"[15~n", kKeySpecial, "n"}, {"OP\x1B", kKeySpecial, "\x1B"}, {"[1\rq", kKeySpecial, "q"},
+      {"[1;", kKeySpecial, ""}, {"\x1B", kKeyEscape, "\x1B"}, {"yn", kKeyEscape, "yn"},
+      // The marks around a paste, and sequences that only look like them.
+      {"[200~fy", kPasteStart, "fy"}, {"[201~", kPasteEnd, ""}, {"[2000~", kKeySpecial, ""},
+      {"[1;200~", kKeySpecial, ""}};
+  // clang-format on
+  for (const auto& [bytes, key, left] : cases) {
+    std::istringstream in(bytes);
+    EXPECT_EQ(FinishEscape([&in] { return in.get(); }, [&in](int) { in.unget(); }), key) << bytes;
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), left) << bytes;
+  }
+  std::istringstream endless("[" + std::string(1000, '1'));
+  EXPECT_EQ(FinishEscape([&endless] { return endless.get(); }, [](int) {}), kKeySpecial);
+  EXPECT_EQ(endless.tellg(), kLongestControlSequence + 1);
+  const std::pair<unsigned, int> keys[] = {
+      {13, kKeyEnter}, {10, kKeyEnter},    {3, kKeyCtrlC},        {8, kKeyBackspace},
+      {127, kKeyDelete}, {'~', '~'},       {9, kKeySpecial},      {0xE9, 0xE9},
+      {0x85, kKeySpecial}, {0x25B2, kKeySpecial}};
+  for (const auto& [character, key] : keys) EXPECT_EQ(GameKeyForCharacter(character), key);
+}
+
+// Numbers reach the screen with the characters a stream gives them.
+TEST(ScreenTest, PrintWritesNumbersAsAStream) {
+  ScriptedConsole console;
+  std::vector<float> amounts = {100,       96.5f, 3.5999999f, 7.39999f, 0.0999942f, 0.049f,
+                                0.05f,     2.4f,  15,         1e6f,     999999.5f,  123456.5f,
+                                100000.5f, 1e-4f, 1e-5f,      3e9f,     INFINITY,   0};
+  for (int i = 0; i <= 20000; ++i) amounts.insert(amounts.end(), {i / 10.0f, i / 100.0f});
+  float sum = 0;
+  for (int i = 0; i < 3000; ++i) amounts.push_back(sum += 0.1f);  // drifting as the game's do
+  std::mt19937 bits(7);
+  for (int i = 0; i < 100000; ++i)
+    amounts.push_back(std::fabs(std::bit_cast<float>(static_cast<std::uint32_t>(bits()))));
+  for (float amount : amounts) {
+    for (float value : {amount, -amount}) {
+      if (std::isnan(value)) continue;
+      std::ostringstream stream;
+      stream << value << "|" << -42;
+      ClearScreen();
+      Print(value, '|', -42);
+      ASSERT_EQ(RowText(1), stream.str()) << std::hexfloat << value;
+    }
+  }
+}
+
+// Payments (in tenths of a million) whose single-precision sums drifted on screen: 7.40001 for 7.4,
+// 0.0999966 for 0.1.
+TEST(ScreenTest, MoneyStaysToTheCentAfterEveryChange) {
+  const std::pair<std::vector<int>, float> cases[] = {
+      {{96, 80, 96, 100, 58, 48, 80, 78, 100, 90, 100}, 7.4f},
+      {{64, 90, 64, 100, 96, 80, 90, 84, 96, 90, 100, 45}, 0.1f}};
+  for (const auto& [payments, left] : cases) {
+    Candidate candidate;
+    for (int tenths : payments) ChangeMoney(candidate, -static_cast<float>(tenths) / 10);
+    EXPECT_EQ(candidate.money, left);
+  }
+  EXPECT_EQ(ToTheCent(96.104f), 96.1f);
+}
+
+// Text written in one piece lands where it does written a byte at a time, and an unchanged row
+// needs no presenting.
+TEST(ScreenTest, WritingInOnePieceMatchesByteByByte) {
+  std::mt19937 chance(3);
+  for (int trial = 0; trial < 3000; ++trial) {
+    std::string text(chance() % 200, ' ');
+    const unsigned rarity = std::array{3u, 40u, 400u}[trial % 3];  // of line ends
+    for (char& c : text)
+      c = chance() % rarity == 0 ? "\n\r"[chance() % 2] : "ab \x1E"[chance() % 4];
+    Screen whole, bytes;
+    const int column = static_cast<int>(chance() % 81) + 1,
+              row = static_cast<int>(chance() % 25) + 1;
+    whole.MoveTo(column, row);
+    bytes.MoveTo(column, row);
+    whole.Write(text);
+    for (char c : text) bytes.Write({&c, 1});
+    ASSERT_EQ(whole.Dump(), bytes.Dump()) << trial;
+    EXPECT_EQ(ChangedInRow(whole, bytes, row).first, 0);
+  }
+  Screen shown, next;
+  for (const auto& [column, row, text] : {std::tuple{5, 2, "ab"}, {30, 2, "c"}, {80, 25, "d"}}) {
+    next.MoveTo(column, row);
+    next.Write(text);
+  }
+  const auto row2 = ChangedInRow(shown, next, 2), row25 = ChangedInRow(shown, next, 25);
+  EXPECT_TRUE(row2.first == 5 && row2.last == 30 && row25.first == 80 && row25.last == 80);
+}
+
+// The arguments, the status, the start of standard output and the first line on standard error.
+TEST(OptionsTest, HelpAndVersionAnswerAndAnythingElseIsRefused) {
+  const std::tuple<std::vector<const char*>, int, std::string, std::string> rows[] = {
+      {{}, kPlayTheGame, "", ""},
+      {{"--help"}, 0, "Usage: ballotrek [OPTION]\n", ""},
+      {{"-v"}, 0, "ballotrek 4.1.0\n", ""},
+      {{"--versions"}, 2, "", "ballotrek: unknown option '--versions'\n"},
+      {{"bkt.dat"}, 2, "", "ballotrek: unexpected argument 'bkt.dat'\n"},
+      {{"-h", "-v"}, 2, "", "ballotrek: unknown option '-v'\n"},
+      {{"--version", "now"}, 2, "", "ballotrek: unexpected argument 'now'\n"}};
+  for (auto [args, status, out, err] : rows) {
+    args.insert(args.begin(), "ballotrek");
+    std::ostringstream output, errors;
+    EXPECT_EQ(HandleOptions(static_cast<int>(args.size()), args.data(), output, errors), status);
+    EXPECT_EQ(output.str().substr(0, out.size()), out);
+    if (status == 2) err += "Try 'ballotrek --help' for more information.\n";
+    EXPECT_EQ(errors.str(), err);
+  }
+}
+
+// The working folder's data/ comes first, then the installed clips.
+TEST_F(GameTest, ClipsAreFoundInTheWorkingFolderThenWhereTheyWereInstalled) {
+  namespace fs = std::filesystem;
+  fs::create_directories("data");
+  fs::create_directories("share/games/ballotrek/data.wav");
+  for (const char* file : {"data/anth.wav", "share/games/ballotrek/anth.wav",
+                           "share/games/ballotrek/exit.wav", "data/wich.wav"}) {
+    std::ofstream(file) << "RIFF";
+  }
+  EXPECT_EQ(FindClipFile("data\\exit.wav"), "");  // nothing installed to look in
+  SetInstalledClipFolder(folder / "share/games/ballotrek");
+  EXPECT_EQ(FindClipFile("data\\anth.wav"), "data/anth.wav");
+  EXPECT_EQ(FindClipFile("data\\exit.wav"), (folder / "share/games/ballotrek/exit.wav").string());
+  EXPECT_EQ(FindClipFile("data\\wich.wav"), "data/wich.wav");
+  EXPECT_EQ(FindClipFile("data\\hail.wav"), "");
+  EXPECT_EQ(FindClipFile("data\\data.wav"), "");  // a folder is no clip
+  SetInstalledClipFolder({});
+}
+
+}  // namespace
+}  // namespace ballotrek::testing
