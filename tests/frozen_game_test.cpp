@@ -3,11 +3,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <thread>
 #include <tuple>
 
 #include "console/file_store.h"
@@ -138,31 +136,6 @@ TEST_F(FrozenGameTest, FreezesNeverWriteThroughALinkAndAFailureKeepsTheGame) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
     WriteLines({"the earlier frozen game"});
   }
-}
-
-// Two writers at once: each finishes, and bkt.dat is always one of them whole.
-TEST_F(FrozenGameTest, WritersAtOnceLeaveOneWholeFile) {
-  const std::string texts[] = {std::string(3000, 'a'), std::string(5000, 'b')};
-  std::atomic<int> failures{0};
-  auto write = [&](const std::string& text) {
-    for (int i = 0; i < 40; ++i) failures += ReplaceFile("bkt.dat", text).has_value();
-  };
-  std::thread first(write, texts[0]), second(write, texts[1]);
-  first.join();
-  second.join();
-#ifndef _WIN32
-  // Windows may refuse a rename while another one is under way (the old file stays whole); there
-  // the folder lock keeps two games from writing at once.
-  EXPECT_EQ(failures, 0);
-#endif
-  EXPECT_TRUE(FileText() == texts[0] || FileText() == texts[1]);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
-}
-
-// A second game in the folder is refused while the first one holds it.
-TEST_F(FrozenGameTest, OneGamePerFolder) {
-  EXPECT_TRUE(LockWorkingFolder());
-  EXPECT_FALSE(LockWorkingFolder());
 }
 
 }  // namespace

@@ -116,6 +116,9 @@ TEST_F(GameEndTest, ListsOnRequestThenTheFarewellAndEscapeEndsTheProcess) {
   // state and all 438 votes the player lacks. C on the help screen opens the computer's list.
   for (int p : {41, 49, 8}) game.owner[p] = player;
   game.player = {0.02f, 100, 4, false};
+  console.Type("m");
+  RunUntilIdle(EndGame);
+  EXPECT_EQ(RowText(1), "Here is the campaign map with electoral votes:");
   console.Type("hc");
   RunUntilIdle(EndGame);
   EXPECT_EQ(RowText(22), "I have 48 states worth 438 votes");

@@ -197,10 +197,6 @@ class PtyTest : public ::testing::Test {
     game_ = std::make_unique<PtySession>(binary, directory_.string(), options);
     return *game_;
   }
-  ::testing::AssertionResult Shows(int column, int row, std::string_view text,
-                                   milliseconds timeout = kDefaultTimeout) {
-    return game_->Shows(column, row, text, timeout);
-  }
 
   const std::filesystem::path directory_ =
       std::filesystem::temp_directory_path() /

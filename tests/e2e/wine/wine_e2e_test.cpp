@@ -24,7 +24,7 @@ class WineE2eTest : public PtyTest {
   // Leaves the last screen by Escape: the game ends well and the console's own buffer, blank here,
   // is shown again.
   void Exit() {
-    ASSERT_TRUE(Shows(34, 22, kExitPrompt, kWine));
+    ASSERT_TRUE(game_->Shows(34, 22, kExitPrompt, kWine));
     game_->Send("\x1B");
     EXPECT_EQ(game_->WaitForExit(kWine), 0) << game_->ScreenText(true);
     game_->Settle();
