@@ -39,8 +39,8 @@ TEST(KeysTest, EscapeSequencesAreConsumedWholeAndNoFurther) {
   EXPECT_EQ(FinishEscape([&endless] { return endless.get(); }, [](int) {}), kKeySpecial);
   EXPECT_EQ(endless.tellg(), kLongestControlSequence + 1);
   const std::pair<unsigned, int> keys[] = {
-      {13, kKeyEnter}, {10, kKeyEnter},    {3, kKeyCtrlC},        {8, kKeyBackspace},
-      {127, kKeyDelete}, {'~', '~'},       {9, kKeySpecial},      {0xE9, 0xE9},
+      {13, kKeyEnter},     {10, kKeyEnter},      {3, kKeyCtrlC},   {8, kKeyBackspace},
+      {127, kKeyDelete},   {'~', '~'},           {9, kKeySpecial}, {0xE9, 0xE9},
       {0x85, kKeySpecial}, {0x25B2, kKeySpecial}};
   for (const auto& [character, key] : keys) EXPECT_EQ(GameKeyForCharacter(character), key);
 }
@@ -50,8 +50,9 @@ TEST(KeysTest, EscapeSequencesAreConsumedWholeAndNoFurther) {
 // 0.0999966.
 TEST(ScreenTest, NumbersPrintAsAStreamAndMoneyStaysToTheCent) {
   ScriptedConsole console;
-  std::vector<float> amounts = {96.5f, 3.5999999f, 7.39999f, 0.0999942f, 0.049f, 999999.5f,
-                                123456.5f, 100000.5f, 1e6f, 1e-4f, 1e-5f, 3e9f, INFINITY};
+  std::vector<float> amounts = {96.5f,     3.5999999f, 7.39999f,  0.0999942f, 0.049f,
+                                999999.5f, 123456.5f,  100000.5f, 1e6f,       1e-4f,
+                                1e-5f,     3e9f,       INFINITY};
   float sum = 0;
   std::mt19937 bits(7);
   for (int i = 0; i <= 20000; ++i) amounts.insert(amounts.end(), {i / 10.0f, i / 100.0f});
@@ -121,7 +122,8 @@ TEST_F(GameTest, ClipsAreFoundInTheWorkingFolderThenWhereTheyWereInstalled) {
   EXPECT_EQ(FindClipFile("data\\exit.wav"), "");  // nothing installed to look in
   SetInstalledClipFolder(folder / "share/games/ballotrek");
   EXPECT_EQ(FindClipFile("data\\anth.wav"), "data/anth.wav");
-  EXPECT_EQ(FindClipFile("data\\exit.wav"), (folder / "share/games/ballotrek/exit.wav").string());
+  EXPECT_EQ(FindClipFile("data\\exit.wav"),
+            (folder / "share/games/ballotrek" / "exit.wav").string());
   EXPECT_EQ(FindClipFile("data\\wich.wav"), "data/wich.wav");
   EXPECT_EQ(FindClipFile("data\\hail.wav"), "");
   EXPECT_EQ(FindClipFile("data\\data.wav"), "");  // a folder is no clip

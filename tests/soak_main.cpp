@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
   if (argc != 3) return std::fputs("usage: ballotrek_soak GAMES SEED\n", stderr), 2;
   const long games = std::strtol(argv[1], nullptr, 10);
   const unsigned first = static_cast<unsigned>(std::strtoul(argv[2], nullptr, 10));
-  const fs::path folder = fs::temp_directory_path() / ("ballotrek-soak-" + std::to_string(getpid()));
+  const fs::path folder =
+      fs::temp_directory_path() / ("ballotrek-soak-" + std::to_string(getpid()));
   fs::create_directories(folder);
   fs::current_path(folder);
   const auto start = std::chrono::steady_clock::now();

@@ -32,7 +32,8 @@ std::string Play(const std::string& device, const std::string& clip) {
 // In a folder of the test's own: a tone, a clip cut short, noise and a folder named like a clip.
 TEST(SoundTest, OnlyWholeClipsReachTheDeviceAndNothingReachesStderr) {
   const fs::path previous = fs::current_path(),
-                 folder = fs::temp_directory_path() / ("ballotrek-sound-" + std::to_string(getpid()));
+                 folder =
+                     fs::temp_directory_path() / ("ballotrek-sound-" + std::to_string(getpid()));
   fs::create_directories(folder / "data/folder.wav");
   fs::current_path(folder);
   std::vector<short> samples(5000);

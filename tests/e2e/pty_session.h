@@ -87,7 +87,9 @@ class PtySession {
     }
     return true;
   }
-  void Settle(milliseconds quiet = milliseconds(300)) { WaitUntil([] { return false; }, quiet); }
+  void Settle(milliseconds quiet = milliseconds(300)) {
+    WaitUntil([] { return false; }, quiet);
+  }
 
   // The screen as last read, in UTF-8, trailing blanks of each row removed; columns and rows count
   // from 1.
@@ -119,8 +121,9 @@ class PtySession {
     if (WaitUntil([&] { return Text(column, row, int(text.size())) == wanted; }, timeout)) {
       return ::testing::AssertionSuccess();
     }
-    return ::testing::AssertionFailure() << "\"" << text << "\" is not at column " << column
-                                         << ", row " << row << "\n" << ScreenText(true);
+    return ::testing::AssertionFailure()
+           << "\"" << text << "\" is not at column " << column << ", row " << row << "\n"
+           << ScreenText(true);
   }
   // Types each step's keys, then waits for its text; stops at the first text missing.
   struct Step {
@@ -152,15 +155,18 @@ class PtySession {
   }
 
   // The exit status, 128 + the signal number if a signal ended the program, or -1 if it still runs
-  // when the time is up. Output is read meanwhile, so that a full terminal never blocks the program.
+  // when the time is up. Output is read meanwhile, so that a full terminal never blocks the
+  // program.
   int WaitForExit(milliseconds timeout = kDefaultTimeout) {
-    WaitUntil([&] {
-      int status = 0;
-      if (status_ < 0 && pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) {
-        status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-      }
-      return status_ >= 0;
-    }, timeout);
+    WaitUntil(
+        [&] {
+          int status = 0;
+          if (status_ < 0 && pid_ > 0 && waitpid(pid_, &status, WNOHANG) == pid_) {
+            status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+          }
+          return status_ >= 0;
+        },
+        timeout);
     Pump(milliseconds(0));
     return status_;
   }

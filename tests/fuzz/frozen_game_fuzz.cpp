@@ -6,19 +6,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "console/seams.h"
 #include "model/frozen_game.h"
-#include "model/game_state.h"
+#include "tests/support/scripted_console.h"
 #include "tests/support/soak.h"
 
 namespace {
 
 using namespace ballotrek;
-
-class FixedRandom : public RandomSource {  // the filler lines draw numbers
- public:
-  int Next() override { return 0; }
-};
 
 void Check(bool kept, const char* what, const std::string& detail = "") {
   if (kept) return;
@@ -26,8 +20,10 @@ void Check(bool kept, const char* what, const std::string& detail = "") {
   std::abort();
 }
 
-// Loads a file the reader accepted and writes the record out again.
+// Loads a file the reader accepted and writes the record out again, its filler lines drawn from a
+// generator started afresh.
 std::string LoadAndWrite(const FrozenGame& frozen) {
+  testing::ScriptedConsole fresh;
   ResetGameState();
   LoadFrozenGame(frozen);
   const std::string broken = testing::BrokenRecordRule();
@@ -39,9 +35,6 @@ std::string LoadAndWrite(const FrozenGame& frozen) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static FixedRandom random;
-  static const bool installed = (InstallBackends({.random = &random}), true);
-  (void)installed;
   FrozenGame frozen, again;
   std::string problem;
   if (!ParseFrozenGame({reinterpret_cast<const char*>(data), size}, frozen, problem)) {

@@ -43,9 +43,7 @@ class ScriptedConsole : public Terminal,
   }
   bool AllForcedUsed() const { return forced_.empty(); }
   int keysLeft() const { return static_cast<int>(keys_.size()); }
-
   const std::vector<std::string>& clips() const { return clips_; }
-  // The screen as it stood when the last clip began.
   const std::string& screenAtLastClip() const { return screenAtLastClip_; }
   // Scripted time waited so far, in milliseconds.
   long elapsedMs() const {
@@ -75,8 +73,7 @@ class ScriptedConsole : public Terminal,
   [[noreturn]] void End(int status) override { throw ProcessEnded{status}; }
 
  private:
-  std::deque<int> keys_;
-  std::deque<int> forced_;
+  std::deque<int> keys_, forced_;
   std::mt19937 engine_{12345};
   std::vector<std::string> clips_;
   std::string screenAtLastClip_;
