@@ -30,7 +30,7 @@ constexpr milliseconds kSlow{8000};
 #endif
 
 // The parts of the terminal's settings that a program may change.
-auto Settings(const termios& t) {
+[[maybe_unused]] auto Settings(const termios& t) {
   return std::tuple(t.c_iflag, t.c_oflag, t.c_cflag, t.c_lflag,
                     std::vector<cc_t>(t.c_cc, t.c_cc + NCCS), cfgetospeed(&t));
 }
