@@ -139,7 +139,7 @@ TEST_F(EventTest, EachKindOfStoryForEachSide) {
   // at column 1 of its row.
   // clang-format off
   const std::tuple<int, int, int, float, std::vector<int>, int, const char*> cases[] = {
-      {player, NoSide, 13, 102, {2, 1}, 7, "Things are going well for you Al"},
+      {player, NoSide, 13, 101, {4, 1}, 8, "Things are going well for you Al"},
       {player, NoSide, 13, 93, {3, 0}, 7, "How unfortunate"},
       {computer, NoSide, 8, 104, {26, 0}, 7, "Hooray for me and my party"},
       {computer, NoSide, 8, 98, {5, 2}, 8, "Al, this is stinking yellow journalism"},
@@ -198,7 +198,9 @@ TEST_F(EventTest, WaysOutAndReasonsToStayForEachSide) {
        false},
       {computer, 65, 240, "", {0, 0, 0}, "", 0, 1, "I am  in the smoke filled room", true},
       {computer, 41, 239, "\r", {0, 0, 0}, "chal smin hail", 3400, 3, "                     Co",
-       true}};
+       true},
+      {computer, 41, 214, "\r", {0, 0, 0}, "chal smin", 200, 15, "Darn it Al, I must give you",
+       false}};
   // clang-format on
   for (const auto& [side, state, other, keys, draws, clips, ms, row, line, stays] : cases) {
     SCOPED_TRACE(line);

@@ -142,7 +142,7 @@ TEST_F(TurnLoopTest, WholeTurns) {
        [] { PlayerLandsAtHome(); game.computer = {1.04f, 0, 32}; }},
       {"\r", {0, 0}, "plwh hail", 6100, {{30, 3, "It is an electoral vote tie at 269 votes each"}},
        [] { PlayerLandsAtHome(); game.player.votes = game.computer.votes = 269; }},
-      {"\r", {0, 0}, "plwh", 3100, {{17, 21, "Please launch  me "}},
+      {"\r", {0, 0}, "plwh", 3100, {{17, 21, "Please launch  me "}, {1, 4, "You already bagged this one Al"}},
        [] { PlayerLandsAtHome(); game.player = {0.05f, 269, 10}; game.computer.votes = 268; }},
       // The schedule: rest days, returns to Washington DC, voices, facts and airport quizzes.
       {"\r", {0, 3, 2}, "plwh gosw goba", 600, {{17, 19, "You are winning Al"},
