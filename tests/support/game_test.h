@@ -6,8 +6,11 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 
 #include "console/console.h"
@@ -39,6 +42,44 @@ inline void Land(int side, int position) {
   game.currentSide = side;
   const float price = BoardTable[position].price;
   side == player ? PlayerLandsOnState(position, price) : ComputerLandsOnState(position, price);
+}
+
+// What the console shows: the rows of the game screen that are not blank, numbered, each followed
+// by its colours where it has any (. for none, P the player's, C the computer's); then the clips
+// and the scripted time waited.
+inline std::string Shown(const ScriptedConsole& console) {
+  std::ostringstream shown;
+  for (int row = 1; row <= Screen::kRows; ++row) {
+    std::string colours;
+    for (int column = 1; column <= Screen::kColumns; ++column) {
+      colours += ".PC"[static_cast<int>(GameScreen().ColourAt(column, row))];
+    }
+    if (!RowText(row).empty()) shown << row << "|" << RowText(row) << "\n";
+    if (colours.find_first_not_of('.') != std::string::npos) shown << row << "c" << colours << "\n";
+  }
+  shown << "clips:";
+  for (const std::string& clip : console.clips()) shown << " " << clip;
+  shown << ", " << console.elapsedMs() << " ms\n";
+  return shown.str();
+}
+
+// Compares what a test saw with the file of that name in tests/golden, which a run with
+// BALLOTREK_UPDATE_GOLDEN=1 writes anew; a difference is shown at its first line.
+inline ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& seen) {
+  const std::string path = BALLOTREK_GOLDEN_DIR "/" + name + ".txt";
+  if (std::getenv("BALLOTREK_UPDATE_GOLDEN") != nullptr)
+    std::ofstream(path, std::ios::binary) << seen;
+  std::ifstream file(path, std::ios::binary);
+  std::istringstream expected(std::string(std::istreambuf_iterator<char>(file), {})), actual(seen);
+  for (int line = 1;; ++line) {
+    std::string want, got;
+    const bool more = static_cast<bool>(std::getline(expected, want));
+    if (more != static_cast<bool>(std::getline(actual, got)) || want != got) {
+      return ::testing::AssertionFailure()
+             << path << ", line " << line << ":\n  expected: " << want << "\n  but saw:  " << got;
+    }
+    if (!more) return ::testing::AssertionSuccess();
+  }
 }
 
 class GameTest : public ::testing::Test {

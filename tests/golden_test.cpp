@@ -1,0 +1,120 @@
+// Every landing, story, scene, fact, voice, question and the map, as the player sees and hears
+// them, against the files in tests/golden.
+#include <set>
+#include <string>
+
+#include "engine/engine.h"
+#include "events/events.h"
+#include "tests/support/game_test.h"
+
+namespace ballotrek::testing {
+namespace {
+
+class GoldenTest : public GameTest {
+ protected:
+  void SetUp() override {
+#ifdef _WIN32
+    GTEST_SKIP() << "the files are compared on the build machine";
+#endif
+    GameTest::SetUp();
+  }
+  // A fresh game, sound on, as Al of the Whig party.
+  static void Fresh(int side) {
+    ResetGameState();
+    game.firstName = "Al";
+    game.partyName = "Whig";
+    game.soundFlag = 'y';
+    game.currentSide = side;
+  }
+};
+
+// Each side flies one square onto each square of the board and goes on until the game waits for a
+// key; the computer flies after the player lands on a state of its own.
+TEST_F(GoldenTest, EveryLandingOfEachSide) {
+  std::string seen;
+  for (int side : {player, computer}) {
+    for (int square = 1; square <= kLastPosition; ++square) {
+      Fresh(player);
+      ScriptedConsole keys;
+      CandidateOf(side).position = square - 1;
+      if (side == computer) {
+        game.player.position = square < 30 ? 40 : 10;
+        Give(game.player.position + 1, player);
+      }
+      keys.Type(side == player ? "\r" : "\r\r");
+      keys.Force(side == player ? std::vector{0} : std::vector{0, 0, 0});
+      RunUntilIdle(TurnLoop);
+      seen += (side == player ? "== the player on " : "== the computer on ") +
+              std::to_string(square) + "\n" + Shown(keys);
+    }
+  }
+  EXPECT_TRUE(MatchesGolden("landings", seen));
+}
+
+// Each deck deals all its stories, scenes, facts or voices once, for each side, then starts over.
+TEST_F(GoldenTest, EveryDealOfEachDeckForEachSide) {
+  const std::tuple<NoRepeatDeck*, void (*)(), const char*> decks[] = {
+      {&game.newsDeck, RunEveningNews, "news"},
+      {&game.roomDeck, ShowRoomScene, "room"},
+      {&game.triviaDeck, ShowTrivia, "trivia"},
+      {&game.voiceDeck, PlayVoiceClip, "voice"}};
+  std::string seen;
+  for (const auto& [deck, show, name] : decks) {
+    for (int side : {player, computer}) {
+      Fresh(side);
+      std::set<int> dealt;
+      for (int i = 0; i < deck->size; ++i) {
+        ScriptedConsole keys;
+        ClearScreen();
+        RunUntilIdle(show);  // gains and losses stop at their Enter prompt
+        dealt.insert(deck->slots[i]);
+        seen += "== " + std::string(name) + " " + std::to_string(i + 1) + "\n" + Shown(keys);
+      }
+      EXPECT_EQ(dealt.size(), static_cast<std::size_t>(deck->size)) << name;
+      for (int slot : deck->slots) EXPECT_EQ(slot, 0) << name;
+    }
+  }
+  EXPECT_TRUE(MatchesGolden("decks", seen));
+}
+
+// The computer answers each capital right; the player is asked each year and each inauguration.
+TEST_F(GoldenTest, EveryQuestionOfEachQuiz) {
+  std::string seen;
+  for (int draw = 0; draw < 62; ++draw) {
+    Fresh(computer);
+    ScriptedConsole keys;
+    keys.Force({draw, 9, 0});
+    keys.Type(" \r");
+    ClearScreen();
+    RunUntilIdle(PressConferenceQuiz);
+    seen += RowText(1) + " " + RowText(2) + "\n";
+  }
+  for (auto [quiz, draws] :
+       {std::pair{&AirportQuizByYear, 224}, {&AirportQuizByInauguration, 40}}) {
+    for (int draw = 0; draw < draws; ++draw) {
+      Fresh(player);
+      ScriptedConsole keys;
+      keys.Force({draw, 0, 0});
+      ClearScreen();
+      RunUntilIdle(quiz);
+      seen += RowText(4) + "\n";
+    }
+  }
+  EXPECT_TRUE(MatchesGolden("quizzes", seen));
+}
+
+// Each state at its place on the tile map, in the marks and the colour of its owner in the record
+// ([player], <computer>, bare when unclaimed), its votes below, between the jets' marks.
+TEST_F(GoldenTest, TheMapShowsEachStateInItsOwnersMarksAndColour) {
+  for (int position = 1; position <= kLastPosition; ++position) {
+    if (BoardTable[position].electoralVotes > 0 && position % 3 != 0) Give(position, position % 3);
+  }
+  game.player.position = 49;
+  game.computer.position = 39;
+  console.Type("m");
+  RunUntilIdle(TakeOff);
+  EXPECT_TRUE(MatchesGolden("map", Shown(console)));
+}
+
+}  // namespace
+}  // namespace ballotrek::testing
