@@ -87,7 +87,7 @@ TEST_F(GoldenTest, EveryQuestionOfEachQuiz) {
     keys.Type(" \r");
     ClearScreen();
     RunUntilIdle(PressConferenceQuiz);
-    seen += RowText(1) + " " + RowText(2) + "\n";
+    seen += Shown(keys);
   }
   for (auto [quiz, draws] :
        {std::pair{&AirportQuizByYear, 224}, {&AirportQuizByInauguration, 40}}) {
@@ -101,6 +101,22 @@ TEST_F(GoldenTest, EveryQuestionOfEachQuiz) {
     }
   }
   EXPECT_TRUE(MatchesGolden("quizzes", seen));
+}
+
+// The keys of the take-off prompt and of its help screen, each run from a fresh prompt.
+TEST_F(GoldenTest, EveryKeyAtTheTakeOffPrompt) {
+  std::string seen;
+  for (const char* typed : {"h", "hd", "hm", "hn", "hS", "f", "fn", "s", "sS", "u", "p", "c", "b",
+                            "m", "m ", "x", "\x1b", "\x03n"}) {
+    Fresh(player);
+    Give(3, player);
+    Give(7, computer);
+    ScriptedConsole keys;
+    keys.Type(typed);
+    RunUntilIdle(TakeOff);
+    seen += "== " + std::string(typed) + "\n" + Shown(keys);
+  }
+  EXPECT_TRUE(MatchesGolden("take-off", seen));
 }
 
 // Each state at its place on the tile map, in the marks and the colour of its owner in the record
