@@ -223,21 +223,6 @@ TEST_F(EventTest, PlayerAnswers) {
   }
 }
 
-// The question is on row 1 here, the computer's answer below it.
-TEST_F(EventTest, ComputerAnswersRightOrWithTheNextStatesCapital) {
-  const std::tuple<int, int, const char*> answers[] = {
-      {62, 0, "Richmond"}, {46, 1, "SantaFe"}, {56, 2, "Tallahassee"}, {54, 3, "Nashville"}};
-  for (const auto& [p, roll, answer] : answers) {
-    console.Type(" \r");
-    Ask(computer, PressConferenceQuiz, p - 1, {roll, 0});
-    EXPECT_EQ(RowText(2), std::string("My answer is ") + answer);
-    EXPECT_TRUE(ShowsAt(1, 10,
-                        roll >= 3 ? "Hooray Al, I am right and I win a state"
-                                  : "Oh no Al, I was wrong, I lose a state"))
-        << ScreenDump();
-  }
-}
-
 TEST_F(EventTest, NoStateChangesHandsWhileTheTakerIsInTheRoom) {
   game.owner[1] = player;
   game.owner[2] = computer;
@@ -253,12 +238,6 @@ TEST_F(EventTest, NoStateChangesHandsWhileTheTakerIsInTheRoom) {
   EXPECT_EQ(RowText(11), "But too bad, you are in that room and do not get a state");
   EXPECT_TRUE(game.owner[1] == player && game.owner[2] == computer);
   EXPECT_EQ(console.clips(), std::vector<std::string>(2, "data\\wran.wav"));
-}
-
-TEST_F(EventTest, TheYearDrawSkipsTheYearsNoRowCovers) {
-  console.Force({1825 - 1789, 1849 - 1789, 1974 - 1789});
-  Ask(player, AirportQuizByYear, 1830 - 1789);
-  EXPECT_EQ(RowText(4), "Who was the President in 1830(first and last names only)?");
 }
 
 }  // namespace

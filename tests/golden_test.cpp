@@ -77,17 +77,20 @@ TEST_F(GoldenTest, EveryDealOfEachDeckForEachSide) {
   EXPECT_TRUE(MatchesGolden("decks", seen));
 }
 
-// The computer answers each capital right; the player is asked each year and each inauguration.
+// The computer answers each capital right (7 in 10), and wrong with the next state's; the player is
+// asked each year and each inauguration.
 TEST_F(GoldenTest, EveryQuestionOfEachQuiz) {
   std::string seen;
-  for (int draw = 0; draw < 62; ++draw) {
-    Fresh(computer);
-    ScriptedConsole keys;
-    keys.Force({draw, 9, 0});
-    keys.Type(" \r");
-    ClearScreen();
-    RunUntilIdle(PressConferenceQuiz);
-    seen += Shown(keys);
+  for (int roll : {3, 2}) {  // the least right and the most wrong
+    for (int draw = 0; draw < 62; ++draw) {
+      Fresh(computer);
+      ScriptedConsole keys;
+      keys.Force({draw, roll, 0});
+      keys.Type(" \r");
+      ClearScreen();
+      RunUntilIdle(PressConferenceQuiz);
+      seen += Shown(keys);
+    }
   }
   for (auto [quiz, draws] :
        {std::pair{&AirportQuizByYear, 224}, {&AirportQuizByInauguration, 40}}) {

@@ -156,19 +156,6 @@ TEST_F(TurnLoopTest, RefusedRunsRedrawOnceAndPastedTextIsIgnored) {
   EXPECT_FALSE(std::filesystem::exists(kFrozenGameFile));
 }
 
-// Three entries to a row, 25 columns apart; the board listing starts a row higher, no totals.
-TEST_F(TurnLoopTest, ListsShowTheirStatesAcrossThreeColumnsWithTotals) {
-  for (int position : {7, 65}) Give(position, computer);
-  RunUntilIdle([] { ShowList('c'); });
-  EXPECT_EQ(RowText(3), "New York  29" + std::string(13, ' ') + "Washington DC  3");
-  EXPECT_EQ(RowText(22), "I have 2 states worth 32 votes");
-  RunUntilIdle([] { ShowList('u'); });
-  EXPECT_EQ(RowText(22), "There are 49 unclaimed states worth 506 votes");
-  RunUntilIdle([] { ShowList('b'); });
-  EXPECT_TRUE(ShowsAt(26, 2, "West Virginia  5"));
-  EXPECT_TRUE(ShowsAt(51, 22, "Scandal  0") && RowText(24).starts_with("Press space bar"));
-}
-
 // Each remark with the leads at the edges of its band.
 TEST_F(TurnLoopTest, RaceRemarkFollowsTheLeadBands) {
   const std::pair<std::vector<int>, const char*> bands[] = {
