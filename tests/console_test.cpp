@@ -78,18 +78,6 @@ TEST(ScreenTest, NumbersPrintAsAStreamAndMoneyStaysToTheCent) {
   }
 }
 
-// Only the cells that differ from the screen last presented are presented again.
-TEST(ScreenTest, ChangedInRowSpansTheDifferingCells) {
-  Screen shown, next;
-  for (const auto& [column, row, text] : {std::tuple{5, 2, "ab"}, {30, 2, "c"}, {80, 25, "d"}}) {
-    next.MoveTo(column, row);
-    next.Write(text);
-  }
-  const auto row2 = ChangedInRow(shown, next, 2), row25 = ChangedInRow(shown, next, 25);
-  EXPECT_EQ(ChangedInRow(shown, next, 1).first, 0);
-  EXPECT_TRUE(row2.first == 5 && row2.last == 30 && row25.first == 80 && row25.last == 80);
-}
-
 // The arguments, the status, the start of standard output and the first line on standard error.
 TEST(OptionsTest, HelpAndVersionAnswerAndAnythingElseIsRefused) {
   const std::tuple<std::vector<const char*>, int, std::string, std::string> rows[] = {

@@ -18,7 +18,6 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -188,27 +187,6 @@ class PtySession {
   int status_ = -1;
   termios initialSettings_{};
   VTerm* vterm_ = vterm_new(25, 80);
-};
-
-// A folder of the test's own to run a program in, and the program's session.
-class PtyTest : public ::testing::Test {
- protected:
-  void SetUp() override { std::filesystem::create_directories(directory_); }
-  void TearDown() override {
-    game_.reset();
-    std::filesystem::remove_all(directory_);
-  }
-  PtySession& Run(const std::string& binary, const PtyOptions& options) {
-    game_.reset();  // a second start follows the end of the first
-    game_ = std::make_unique<PtySession>(binary, directory_.string(), options);
-    return *game_;
-  }
-
-  const std::filesystem::path directory_ =
-      std::filesystem::temp_directory_path() /
-      ("ballotrek-e2e-" + std::to_string(getpid()) + "-" +
-       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  std::unique_ptr<PtySession> game_;
 };
 
 }  // namespace ballotrek::e2e

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <filesystem>
@@ -63,23 +64,21 @@ inline std::string Shown(const ScriptedConsole& console) {
   return shown.str();
 }
 
-// Compares what a test saw with the file of that name in tests/golden, which a run with
-// BALLOTREK_UPDATE_GOLDEN=1 writes anew; a difference is shown at its first line.
+// Compares what a test saw with the file of that name in tests/golden; a run with
+// BALLOTREK_UPDATE_GOLDEN=1 writes the files anew, for a review of their differences.
 inline ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& seen) {
   const std::string path = BALLOTREK_GOLDEN_DIR "/" + name + ".txt";
   if (std::getenv("BALLOTREK_UPDATE_GOLDEN") != nullptr)
     std::ofstream(path, std::ios::binary) << seen;
   std::ifstream file(path, std::ios::binary);
-  std::istringstream expected(std::string(std::istreambuf_iterator<char>(file), {})), actual(seen);
-  for (int line = 1;; ++line) {
-    std::string want, got;
-    const bool more = static_cast<bool>(std::getline(expected, want));
-    if (more != static_cast<bool>(std::getline(actual, got)) || want != got) {
-      return ::testing::AssertionFailure()
-             << path << ", line " << line << ":\n  expected: " << want << "\n  but saw:  " << got;
-    }
-    if (!more) return ::testing::AssertionSuccess();
-  }
+  const std::string golden(std::istreambuf_iterator<char>(file), {});
+  if (golden == seen) return ::testing::AssertionSuccess();
+  const auto at = std::ranges::mismatch(golden, seen).in1 - golden.begin();
+  const auto line = at == 0 ? 0 : golden.rfind('\n', at - 1) + 1;  // where both first differ
+  return ::testing::AssertionFailure()
+         << path << " differs at line " << std::count(golden.begin(), golden.begin() + at, '\n') + 1
+         << ":\n  " << golden.substr(line, golden.find('\n', line) - line)
+         << "\nbut the test saw\n  " << seen.substr(line, seen.find('\n', line) - line);
 }
 
 class GameTest : public ::testing::Test {
