@@ -192,11 +192,16 @@ TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
 #endif
 
 #ifndef BALLOTREK_EXE
-TEST_F(GameE2eTest, RefusesAStandardInputThatIsNotATerminal) {
-  PtySession& game = Start({.inputFromNull = true});
-  EXPECT_EQ(game.WaitForExit(), 1);
-  EXPECT_NE(game.ScreenText().find("standard input is not a terminal"), std::string::npos)
-      << game.ScreenText(true);
+// The version is told without starting the game; a standard input that is no terminal is refused.
+TEST_F(GameE2eTest, VersionAndAStandardInputThatIsNotATerminal) {
+  for (const auto& [options, status, told] :
+       {std::tuple{PtyOptions{.arguments = {"--version"}}, 0, "ballotrek 4.1.0"},
+        {PtyOptions{.inputFromNull = true}, 1,
+         "ballotrek: standard input is not a terminal; run the game in a terminal window"}}) {
+    PtySession& game = Start(options);
+    EXPECT_EQ(game.WaitForExit(), status);
+    EXPECT_EQ(game.ScreenText(), told + std::string(24, '\n') + "\n") << game.ScreenText(true);
+  }
 }
 #endif
 
