@@ -223,22 +223,5 @@ TEST_F(EventTest, PlayerAnswers) {
   }
 }
 
-TEST_F(EventTest, NoStateChangesHandsWhileTheTakerIsInTheRoom) {
-  game.owner[1] = player;
-  game.owner[2] = computer;
-  game.computer.position = SmokeRoomPosition;
-  game.soundFlag = 'y';
-  console.Type("x\r");
-  Ask(player, PressConferenceQuiz, 1, {});
-  EXPECT_EQ(RowText(4), "But I am in this room and cannot take any states");
-  game.computer.position = 0;
-  game.player.position = SmokeRoomPosition;
-  console.Type(" ");
-  Ask(computer, PressConferenceQuiz, 1, {0});
-  EXPECT_EQ(RowText(11), "But too bad, you are in that room and do not get a state");
-  EXPECT_TRUE(game.owner[1] == player && game.owner[2] == computer);
-  EXPECT_EQ(console.clips(), std::vector<std::string>(2, "data\\wran.wav"));
-}
-
 }  // namespace
 }  // namespace ballotrek::testing

@@ -81,6 +81,18 @@ TEST_F(GoldenTest, EveryDealOfEachDeckForEachSide) {
 // asked each year and each inauguration.
 TEST_F(GoldenTest, EveryQuestionOfEachQuiz) {
   std::string seen;
+  for (int side : {player, computer}) {  // no state changes hands while the taker is in the room
+    Fresh(side);
+    Give(1, player);
+    Give(2, computer);
+    CandidateOf(3 - side).position = SmokeRoomPosition;
+    ScriptedConsole keys;
+    keys.Force({1, 0, 0});
+    keys.Type("x\r ");
+    RunUntilIdle(PressConferenceQuiz);
+    seen += Shown(keys);
+    EXPECT_TRUE(VotesMatchOwners() && game.owner[1] == player && game.owner[2] == computer);
+  }
   for (int roll : {3, 2}) {  // the least right and the most wrong
     for (int draw = 0; draw < 62; ++draw) {
       Fresh(computer);
@@ -120,6 +132,20 @@ TEST_F(GoldenTest, EveryKeyAtTheTakeOffPrompt) {
     seen += "== " + std::string(typed) + "\n" + Shown(keys);
   }
   EXPECT_TRUE(MatchesGolden("take-off", seen));
+}
+
+// The race remark at each edge of its bands of the lead.
+TEST_F(GoldenTest, RaceRemarkAtEachEdgeOfItsBands) {
+  std::string seen;
+  for (int lead : {-150, -100, -99, -50, -49, -11, -10, -1, 0, 1, 9, 10, 49, 50, 99, 100, 150}) {
+    Fresh(player);
+    game.player.votes = 150 + lead;
+    game.computer.votes = 150;
+    ClearScreen();
+    CommentOnRace();
+    seen += std::to_string(lead) + ":" + RowText(19) + "\n";
+  }
+  EXPECT_TRUE(MatchesGolden("race", seen));
 }
 
 // Each state at its place on the tile map, in the marks and the colour of its owner in the record

@@ -156,27 +156,6 @@ TEST_F(TurnLoopTest, RefusedRunsRedrawOnceAndPastedTextIsIgnored) {
   EXPECT_FALSE(std::filesystem::exists(kFrozenGameFile));
 }
 
-// Each remark with the leads at the edges of its band.
-TEST_F(TurnLoopTest, RaceRemarkFollowsTheLeadBands) {
-  const std::pair<std::vector<int>, const char*> bands[] = {
-      // clang-format off
-      {{-150, -100}, "I am really kicking your butt"}, {{-99, -50}, "I am way ahead of you"},
-      {{-49, -11}, "I am beating you"}, {{-10, -1}, "This contest is very tight"}, {{0}, ""},
-      {{1, 9}, "This is a close race"}, {{10, 49}, "You are winning"},
-      {{50, 99}, "You are beating me badly"}, {{100, 150}, "You are slaughtering me"}};
-  // clang-format on
-  game.firstName = "Ann";
-  for (const auto& [leads, remark] : bands) {
-    for (int lead : leads) {
-      ClearScreen();
-      game.player.votes = 150 + lead;
-      game.computer.votes = 150;
-      CommentOnRace();
-      EXPECT_EQ(RowText(19), *remark ? std::string(16, ' ') + remark + " Ann" : "") << lead;
-    }
-  }
-}
-
 // Random keys through whole games: every game ends through a way out, keeping the record's rules at
 // every key.
 TEST_F(TurnLoopTest, RandomGamesAlwaysEndThroughAWayOut) {

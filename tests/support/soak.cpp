@@ -24,9 +24,8 @@ std::string BrokenRecordRule() {
     if (stateVotes > 0) votes[owner] += stateVotes;
   }
   if (votes[player] != game.player.votes || votes[computer] != game.computer.votes) {
-    return "votes " + std::to_string(game.player.votes) + "/" +
-           std::to_string(game.computer.votes) + " but the states hold " +
-           std::to_string(votes[player]) + "/" + std::to_string(votes[computer]);
+    return "the votes " + std::to_string(game.player.votes) + "/" +
+           std::to_string(game.computer.votes) + " are not those of the states held";
   }
   for (const Candidate* side : {&game.player, &game.computer}) {
     if (side->position < 0 || side->position > kLastPosition) return "a jet is off the board";
@@ -34,14 +33,11 @@ std::string BrokenRecordRule() {
       return "money is not to the cent: " + std::to_string(side->money);
     }
   }
-  if (game.turnCount < 0) return "the count of flights is negative";
+  const auto text = [](unsigned char c) { return IsTextCharacter(c); };
   for (const std::string* name : {&game.firstName, &game.partyName}) {
-    if (name->size() > kLongestTypedLine ||
-        !std::ranges::all_of(*name, [](unsigned char c) { return IsTextCharacter(c); })) {
-      return "a name is too long or holds a control code";
-    }
+    if (name->size() > kLongestTypedLine || !std::ranges::all_of(*name, text)) return "a bad name";
   }
-  return {};
+  return game.turnCount < 0 ? "the count of flights is negative" : "";
 }
 
 namespace {
@@ -83,14 +79,12 @@ SoakGame PlayRandomGame(unsigned seed) {
     RunGame();
   } catch (const ProcessEnded& end) {
     result.status = end.status;
-    result.problem = BrokenRecordRule();
+    result.problem = end.status != 0 ? "the game ended with status " + std::to_string(end.status)
+                     : !keyboard.clips().empty() ? "a clip played"
+                                                 : BrokenRecordRule();
   } catch (const RuleBroken& broken) {
     result.problem = broken.rule;
   }
-  if (result.problem.empty() && result.status != 0) {
-    result.problem = "the game ended with status " + std::to_string(result.status);
-  }
-  if (result.problem.empty() && !keyboard.clips().empty()) result.problem = "a clip played";
   result.keys = keyboard.typed;
   return result;
 }
