@@ -171,10 +171,7 @@ TEST_F(EventTest, WaysOutAndReasonsToStayForEachSide) {
   std::string seen;
   for (const auto& [side, state, other, keys, draws, stays] : cases) {
     ScriptedConsole fresh;
-    ResetGameState();
-    game.firstName = "Al";
-    game.soundFlag = 'y';
-    game.currentSide = side;
+    FreshGame(side);
     CandidateOf(side) = {100, BoardTable[state].electoralVotes, SmokeRoomPosition, true};
     if (state > 0) game.owner[state] = side;
     CandidateOf(side == player ? computer : player) = {100, std::max(other, 0), 0, other < 0};

@@ -10,17 +10,7 @@
 namespace ballotrek::testing {
 namespace {
 
-class GoldenTest : public GameTest {
- protected:
-  // A fresh game, sound on, as Al of the Whig party.
-  static void Fresh(int side) {
-    ResetGameState();
-    game.firstName = "Al";
-    game.partyName = "Whig";
-    game.soundFlag = 'y';
-    game.currentSide = side;
-  }
-};
+using GoldenTest = GameTest;
 
 // Each side flies one square onto each square of the board and goes on until the game waits for a
 // key; the computer flies after the player lands on a state of its own.
@@ -28,7 +18,7 @@ TEST_F(GoldenTest, EveryLandingOfEachSide) {
   std::string seen;
   for (int side : {player, computer}) {
     for (int square = 1; square <= kLastPosition; ++square) {
-      Fresh(player);
+      FreshGame(player);
       ScriptedConsole keys;
       CandidateOf(side).position = square - 1;
       if (side == computer) {
@@ -55,7 +45,7 @@ TEST_F(GoldenTest, EveryDealOfEachDeckForEachSide) {
   std::string seen;
   for (const auto& [deck, show, name] : decks) {
     for (int side : {player, computer}) {
-      Fresh(side);
+      FreshGame(side);
       std::set<int> dealt;
       for (int i = 0; i < deck->size; ++i) {
         ScriptedConsole keys;
@@ -76,7 +66,7 @@ TEST_F(GoldenTest, EveryDealOfEachDeckForEachSide) {
 TEST_F(GoldenTest, EveryQuestionOfEachQuiz) {
   std::string seen;
   for (int side : {player, computer}) {  // no state changes hands while the taker is in the room
-    Fresh(side);
+    FreshGame(side);
     Give(1, player);
     Give(2, computer);
     CandidateOf(3 - side).position = SmokeRoomPosition;
@@ -89,7 +79,7 @@ TEST_F(GoldenTest, EveryQuestionOfEachQuiz) {
   }
   for (int roll : {3, 2}) {  // the least right and the most wrong
     for (int draw = 0; draw < 62; ++draw) {
-      Fresh(computer);
+      FreshGame(computer);
       ScriptedConsole keys;
       keys.Force({draw, roll, 0});
       keys.Type(" \r");
@@ -101,7 +91,7 @@ TEST_F(GoldenTest, EveryQuestionOfEachQuiz) {
   for (auto [quiz, draws] :
        {std::pair{&AirportQuizByYear, 224}, {&AirportQuizByInauguration, 40}}) {
     for (int draw = 0; draw < draws; ++draw) {
-      Fresh(player);
+      FreshGame(player);
       ScriptedConsole keys;
       keys.Force({draw, 0, 0});
       ClearScreen();
@@ -117,7 +107,7 @@ TEST_F(GoldenTest, EveryKeyAtTheTakeOffPrompt) {
   std::string seen;
   for (const char* typed : {"h", "hd", "hm", "hn", "hS", "f", "fn", "s", "sS", "u", "p", "c", "b",
                             "m", "m ", "x", "\x1b", "\x03n"}) {
-    Fresh(player);
+    FreshGame(player);
     Give(3, player);
     Give(7, computer);
     ScriptedConsole keys;
@@ -132,7 +122,7 @@ TEST_F(GoldenTest, EveryKeyAtTheTakeOffPrompt) {
 TEST_F(GoldenTest, RaceRemarkAtEachEdgeOfItsBands) {
   std::string seen;
   for (int lead : {-150, -100, -99, -50, -49, -11, -10, -1, 0, 1, 9, 10, 49, 50, 99, 100, 150}) {
-    Fresh(player);
+    FreshGame(player);
     game.player.votes = 150 + lead;
     game.computer.votes = 150;
     ClearScreen();

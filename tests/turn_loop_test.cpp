@@ -118,11 +118,8 @@ TEST_F(TurnLoopTest, WholeTurns) {
   std::string seen;
   for (const Turn& turn : turns) {
     SCOPED_TRACE(turn.what);
-    ResetGameState();
+    FreshGame();
     ScriptedConsole keys;
-    game.firstName = "Al";
-    game.partyName = "Whig";
-    game.soundFlag = 'y';
     if (turn.setup) turn.setup();
     const bool kept = VotesMatchOwners();
     keys.Type(turn.keys);

@@ -30,6 +30,15 @@ inline ::testing::AssertionResult VotesMatchOwners() {
   return ::testing::AssertionFailure() << broken;
 }
 
+// A fresh game for Al of the Whig party, sound on, the given side to move.
+inline void FreshGame(int side = player) {
+  ResetGameState();
+  game.firstName = "Al";
+  game.partyName = "Whig";
+  game.soundFlag = 'y';
+  game.currentSide = side;
+}
+
 // Gives a state to a side, votes and all.
 inline void Give(int position, int side) {
   game.owner[position] = side;
