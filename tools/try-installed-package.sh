@@ -14,6 +14,6 @@ cd "$folder"
 /usr/games/ballotrek --version
 BALLOTREK_INSTALLED=/usr/games/ballotrek BALLOTREK_INSTALLED_CLIPS=/usr/share/games/ballotrek \
   "$root/build/default/tests/e2e/e2e_tests" \
-  --gtest_filter='GameE2eTest.SoundPlaysTheClips*:GameE2eTest.ListSoundFreezeResumeAndConcede'
+  --gtest_filter='GameE2eTest.SoundPlaysTheClips*:GameE2eTest.MapListSoundFreezeResumeAndConcede'
 test ! -e "$folder/data"
 cd / && rm -rf "$folder"
