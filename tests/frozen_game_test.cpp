@@ -35,14 +35,17 @@ auto Carried(const GameState& g) {
                   g.owner, g.reservedBlock);
 }
 
+// As long a name as can be typed, with a Latin-1 accent.
+const std::string kLongestName = "Mar\355a Ann" + std::string(kLongestTypedLine - 9, 'e');
+
 class FrozenGameTest : public GameTest {
  protected:
   // Freezes a game in progress at the player's take-off prompt; returns the lines.
   std::vector<std::string> Freeze() {
     game.turnCount = 17;
-    game.firstName = "Mar\355a Ann";  // with a Latin-1 accent
-    game.player = {96.1f, 0, SmokeRoomPosition, true};
-    game.computer = {0.05f, 0, 65};
+    game.firstName = kLongestName;
+    game.player = {96.1f, 0, kLastPosition};
+    game.computer = {0.05f, 0, SmokeRoomPosition, true};
     Give(41, player);
     Give(65, computer);
     game.reservedBlock[4] = -7;
@@ -70,7 +73,8 @@ TEST_F(FrozenGameTest, FreezeThenResumeRestoresWhatTheFileCarries) {
   EXPECT_EQ(game.turnCount, 0);
   OfferResume();
   EXPECT_EQ(Carried(game), Carried(before));
-  EXPECT_FALSE(game.player.inSmokeRoom);
+  EXPECT_FALSE(game.computer.inSmokeRoom);
+  EXPECT_TRUE(MatchesGolden("resumed", Shown(console)));
   EXPECT_EQ(game.newsDeck.slots[0] + game.roomDeck.slots[0], 0);
 }
 
@@ -88,7 +92,8 @@ TEST_F(FrozenGameTest, DamagedFilesAreReportedAndLeftAlone) {
       {"Line 52 does not match the votes of the player's states.", [](auto& l) { l[51] = "69"; }},
       {"Line 56 should hold a sum of money.", [](auto& l) { l[55] = "nan"; }},
       {"Line 58 holds a name with control characters in it.", [](auto& l) { l[57] = "\x1b[2J"; }},
-      {"Line 59 holds a name with control characters in it.", [](auto& l) { l[58] = "Blue\x9b"; }}};
+      {"Line 59 holds a name with control characters in it.", [](auto& l) { l[58] = "Blue\x9b"; }},
+      {"Line 58 holds a name that is far too long", [](auto& l) { l[57] += "e"; }}};
   for (const auto& [problem, change] : damages) {
     auto lines = good;
     change(lines);
@@ -100,10 +105,12 @@ TEST_F(FrozenGameTest, DamagedFilesAreReportedAndLeftAlone) {
     EXPECT_TRUE(ShowsAt(8, 12, problem)) << ScreenDump();
     EXPECT_EQ(FileText(), text);
   }
+  console.Type("r\x1b\x1b");  // Escape quits there as at the other questions
+  EXPECT_EQ(RunToEnd(OfferResume), 0);
   WriteLines(good, "\r\n");
   console.Type("r");
   OfferResume();
-  EXPECT_EQ(game.firstName, "Mar\355a Ann");
+  EXPECT_EQ(game.firstName, kLongestName);
 }
 
 // Symbolic links at the temporary names lead nowhere: the names are passed over, and when every

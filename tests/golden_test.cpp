@@ -12,8 +12,9 @@ namespace {
 
 using GoldenTest = GameTest;
 
-// Each side flies one square onto each square of the board and goes on until the game waits for a
-// key; the computer flies after the player lands on a state of its own.
+// Each side flies one square onto each square of the board, the player buying each state or
+// trying for it, and goes on until the game waits for a key; the computer flies after the player
+// lands on a state of its own.
 TEST_F(GoldenTest, EveryLandingOfEachSide) {
   std::string seen;
   for (int side : {player, computer}) {
@@ -25,7 +26,8 @@ TEST_F(GoldenTest, EveryLandingOfEachSide) {
         game.player.position = square < 30 ? 40 : 10;
         Give(game.player.position + 1, player);
       }
-      keys.Type(side == player ? "\r" : "\r\r");
+      const bool tries = BoardTable[square].kind == PositionKind::TryState;
+      keys.Type(side == computer ? "\r\r" : tries ? "\ry\r" : "\ry");
       keys.Force(side == player ? std::vector{0} : std::vector{0, 0, 0});
       RunUntilIdle(TurnLoop);
       seen += (side == player ? "== the player on " : "== the computer on ") +

@@ -24,7 +24,7 @@ class StartUpTest : public GameTest {};
 TEST_F(StartUpTest, EveryStartUpScreen) {
   std::string seen;
   for (const char* typed : {"", "x\x03", "y", "yb", "yc", "ycc", "yccc", "yccb", "yccbb", "yccbbr",
-                            "n", "nN", "ny", "\x1b\x1b", "yc\x1b\x1b", "yc\x03\x1b", "R", "RnY"}) {
+                            "n", "nN", "ny", "\x1bx\x1b", "yc\x1b\x1b", "yc\x03\x1b", "R", "RnY"}) {
     ResetGameState();
     ScriptedConsole keys;
     game.resumedGame = typed[0] == 'R';
@@ -38,7 +38,8 @@ TEST_F(StartUpTest, EveryStartUpScreen) {
       seen += "sound " + std::string(SoundOn() ? "on\n" : "off\n");
     } catch (const OutOfKeys&) {
     } catch (const ProcessEnded& end) {
-      seen += "ended with " + std::to_string(end.status) + "\n";
+      seen += "ended with " + std::to_string(end.status) + ", keys left " +
+              std::to_string(keys.keysLeft()) + "\n";
     }
     seen += Shown(keys);
   }
@@ -63,6 +64,9 @@ TEST_F(StartUpTest, NamesKeepTheirBlanksOrStayEmpty) {
   EXPECT_EQ(game.firstName, "");
   EXPECT_TRUE(ShowsAt(1, 12, "You can go first "));
 
+  console.Type(std::string(kLongestTypedLine + 1, 'e') + "\rBlue\r");  // one letter too many
+  AskNamesAndWelcome();
+  EXPECT_EQ(game.firstName, std::string(kLongestTypedLine, 'e'));
   // Pasted text is typed; its line ends part words and end nothing.
   console.Paste("Ann\rLee\x1b");
   console.Type("\r\r");

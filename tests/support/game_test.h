@@ -70,6 +70,7 @@ inline std::string Shown(const ScriptedConsole& console) {
   shown << "clips:";
   for (const std::string& clip : console.clips()) shown << " " << clip;
   shown << ", " << console.elapsedMs() << " ms\n";
+  if (console.pausesUnshown > 0) shown << console.pausesUnshown << " pauses before the screen\n";
   return shown.str();
 }
 

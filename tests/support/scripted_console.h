@@ -50,7 +50,7 @@ class ScriptedConsole : public Terminal,
     return std::chrono::duration_cast<std::chrono::milliseconds>(now_.time_since_epoch()).count();
   }
 
-  void Present(const Screen&) override {}
+  void Present(const Screen& screen) override { shown_ = screen.Dump(); }
   int GetKey() override {
     if (keys_.empty()) throw OutOfKeys(GameScreen().Dump());
     const int key = keys_.front();
@@ -59,7 +59,11 @@ class ScriptedConsole : public Terminal,
   }
   bool KeyWaiting() override { return !keys_.empty(); }
   TimePoint Now() override { return now_; }
-  void SleepUntil(TimePoint deadline) override { now_ = std::max(now_, deadline); }
+  void SleepUntil(TimePoint deadline) override {
+    if (GameScreen().Dump() != shown_) ++pausesUnshown;  // the player waits for text not shown
+    now_ = std::max(now_, deadline);
+  }
+  int pausesUnshown = 0;
   int Next() override {
     if (forced_.empty()) return static_cast<int>(engine_() >> 1);
     const int value = forced_.front();
@@ -76,7 +80,7 @@ class ScriptedConsole : public Terminal,
   std::deque<int> keys_, forced_;
   std::mt19937 engine_{12345};
   std::vector<std::string> clips_;
-  std::string screenAtLastClip_;
+  std::string screenAtLastClip_, shown_;
   TimePoint now_{};
 };
 
