@@ -120,10 +120,8 @@ TEST_F(EventTest, GainsOfThreeAsTheStatesRunOut) {
   }
 }
 
-// The player starts with Virginia (13), the computer with West Virginia (5) and Washington DC (3).
-// The story starts at column 25 of row 5; the first draw n deals story n + 1. A state lost is the
-// first its side owns from the rolled start, on past 65. The standing line clears the x's that
-// stood in its place.
+// The player starts with Virginia (13), the computer with West Virginia (5) and Washington DC (3);
+// the first draw n deals story n + 1; the standing line clears the x's that stood in its place.
 TEST_F(EventTest, EachKindOfStoryForEachSide) {
   // The side, who stands in the room, and the draws: money gained and lost, states gained and lost.
   const std::tuple<int, int, std::vector<int>> cases[] = {

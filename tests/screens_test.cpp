@@ -111,11 +111,9 @@ TEST_F(GameEndTest, EachOutcomeShowsItsLinesAndThenTheFlights) {
   EXPECT_TRUE(MatchesGolden("game-end", seen));
 }
 
-// At the final prompt: the map, help, and C on the help screen opening the computer's list (the
-// player's 100 votes are in three states; the computer, left with money, takes every other state
-// and all 438 votes the player lacks); then the farewell, which ends the game and its frozen file.
-// Conceding gives the computer every vote the player lacks; a run of refused keys typed ahead costs
-// one more question.
+// At the final prompt: the map, help, C on the help screen opening the computer's list (it takes
+// all 438 votes the player lacks), the farewell ending the game and its frozen file. Conceding gives
+// the computer every vote the player lacks; refused keys typed ahead cost one more question.
 TEST_F(GameEndTest, ListsFarewellAndConceding) {
   std::string seen;
   for (int p : {41, 49, 8}) game.owner[p] = player;

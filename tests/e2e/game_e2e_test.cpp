@@ -1,8 +1,6 @@
-// The built game driven through a pseudo-terminal: what a player sees and types, and the terminal
-// handed back afterwards. Built with BALLOTREK_EXE, the same tests drive the Windows build under
-// wine, all but those wine cannot run: the terminal's settings, signals and pasted text belong to
-// wine's console there. Wine turns Escape followed at once by a letter into Alt and the letter, so
-// every Escape here waits for its answer.
+// The built game in a pseudo-terminal, as a player sees and types. With BALLOTREK_EXE they drive the
+// Windows build under wine, but for what belongs to wine's console there (the terminal, signals,
+// paste); wine makes Escape and a letter at once Alt and the letter, so each Escape waits here.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -23,11 +21,7 @@ constexpr std::string_view kConcedeQuestion = "are you throwing in the towel Pat
 constexpr std::string_view kInstructionsQuestion = "Do you want instructions?  Y or N  ";
 constexpr std::string_view kExitPrompt = "Press ESCAPE to exit ";
 constexpr std::string_view kEscape = "\x1B";
-#ifdef BALLOTREK_EXE
 constexpr milliseconds kSlow{20000};  // wine starts slowly on a busy machine
-#else
-constexpr milliseconds kSlow{8000};
-#endif
 
 // The parts of the terminal's settings that a program may change.
 [[maybe_unused]] auto Settings(const termios& t) {
@@ -35,7 +29,6 @@ constexpr milliseconds kSlow{8000};
                     std::vector<cc_t>(t.c_cc, t.c_cc + NCCS), cfgetospeed(&t));
 }
 
-// Each test runs the game in a folder of its own.
 class GameE2eTest : public ::testing::Test {
  protected:
   void SetUp() override { std::filesystem::create_directories(directory_); }
@@ -49,9 +42,8 @@ class GameE2eTest : public ::testing::Test {
   PtySession& Start([[maybe_unused]] const PtyOptions& options = {}) {
     game_.reset();  // a second start follows the end of the first
 #ifdef BALLOTREK_EXE
-    game_ = std::make_unique<PtySession>("wine", directory_.string(), PtyOptions{.arguments = {
-                                           BALLOTREK_EXE
-                                         }});
+    const PtyOptions wine{.arguments = { BALLOTREK_EXE }};
+    game_ = std::make_unique<PtySession>("wine", directory_.string(), wine);
 #else
     game_ = std::make_unique<PtySession>(Installed() ? Installed() : BALLOTREK_BINARY,
                                          directory_.string(), options);

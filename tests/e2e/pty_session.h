@@ -153,9 +153,8 @@ class PtySession {
     return settings;
   }
 
-  // The exit status, 128 + the signal number if a signal ended the program, or -1 if it still runs
-  // when the time is up. Output is read meanwhile, so that a full terminal never blocks the
-  // program.
+  // The exit status, 128 + the signal number for a signal, or -1 if the program still runs when the
+  // time is up. Output is read meanwhile: a full terminal never blocks the program.
   int WaitForExit(milliseconds timeout = kDefaultTimeout) {
     WaitUntil(
         [&] {

@@ -6,10 +6,8 @@
 
 namespace ballotrek::testing {
 
-// Empty while the record keeps its rules: each side's votes are the votes of its states, the states
-// are owned by 0, 1 or 2 and the other squares by 3, the jets are on the board, money is finite and
-// to the cent, the count of flights is not negative, and the names are short and hold no control
-// codes. Otherwise the first rule broken, in words.
+// The first rule of the record broken, in words, or empty: votes are those of the states held,
+// owners and positions in range, money finite and to the cent, names short and free of controls.
 std::string BrokenRecordRule();
 
 struct SoakGame {
