@@ -112,8 +112,8 @@ TEST_F(GameEndTest, EachOutcomeShowsItsLinesAndThenTheFlights) {
 }
 
 // At the final prompt: the map, help, C on the help screen opening the computer's list (it takes
-// all 438 votes the player lacks), the farewell ending the game and its frozen file. Conceding gives
-// the computer every vote the player lacks; refused keys typed ahead cost one more question.
+// all 438 votes the player lacks), the farewell ending the game and its frozen file. Conceding
+// gives the computer every vote the player lacks; refused keys typed ahead cost one more question.
 TEST_F(GameEndTest, ListsFarewellAndConceding) {
   std::string seen;
   for (int p : {41, 49, 8}) game.owner[p] = player;
