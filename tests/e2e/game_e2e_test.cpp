@@ -1,5 +1,5 @@
 // The built game in a pseudo-terminal, as a player sees and types. With BALLOTREK_EXE the tests
-// drive the Windows build under wine, but for what belongs to wine's console (the terminal, signals,
+// drive the Windows build under wine, but for what is wine's console's (the terminal, signals,
 // paste); wine makes Escape and a letter at once Alt and the letter, so each Escape waits here.
 #include <gtest/gtest.h>
 #include <signal.h>
