@@ -50,7 +50,9 @@ class ScriptedConsole : public Terminal,
     return std::chrono::duration_cast<std::chrono::milliseconds>(now_.time_since_epoch()).count();
   }
 
-  void Present(const Screen& screen) override { shown_ = screen.Dump(); }
+  void Present(const Screen& screen) override {
+    if (watchPauses) shown_ = screen.Dump();
+  }
   int GetKey() override {
     if (keys_.empty()) throw OutOfKeys(GameScreen().Dump());
     const int key = keys_.front();
@@ -60,9 +62,10 @@ class ScriptedConsole : public Terminal,
   bool KeyWaiting() override { return !keys_.empty(); }
   TimePoint Now() override { return now_; }
   void SleepUntil(TimePoint deadline) override {
-    if (GameScreen().Dump() != shown_) ++pausesUnshown;  // the player waits for text not shown
+    if (watchPauses && GameScreen().Dump() != shown_) ++pausesUnshown;  // waits for unshown text
     now_ = std::max(now_, deadline);
   }
+  bool watchPauses = true;  // counts pauses the player would wait through with text not yet shown
   int pausesUnshown = 0;
   int Next() override {
     if (forced_.empty()) return static_cast<int>(engine_() >> 1);
