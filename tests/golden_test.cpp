@@ -20,18 +20,19 @@ TEST_F(GoldenTest, EveryLandingOfEachSide) {
   for (int side : {player, computer}) {
     for (int square = 1; square <= kLastPosition; ++square) {
       FreshGame(player);
-      ScriptedConsole keys;
       CandidateOf(side).position = square - 1;
       if (side == computer) {
         game.player.position = square < 30 ? 40 : 10;
         Give(game.player.position + 1, player);
       }
       const bool tries = BoardTable[square].kind == PositionKind::TryState;
-      keys.Type(side == computer ? "\r\r" : tries ? "\ry\r" : "\ry");
-      keys.Force(side == player ? std::vector{0} : std::vector{0, 0, 0});
-      RunUntilIdle(TurnLoop);
       seen += (side == player ? "== the player on " : "== the computer on ") +
-              std::to_string(square) + "\n" + Shown(keys);
+              std::to_string(square) + "\n" +
+              Play(TurnLoop,
+                   side == computer ? "\r\r"
+                   : tries          ? "\ry\r"
+                                    : "\ry",
+                   side == player ? std::vector{0} : std::vector{0, 0, 0});
     }
   }
   EXPECT_TRUE(MatchesGolden("landings", seen));
@@ -50,11 +51,9 @@ TEST_F(GoldenTest, EveryDealOfEachDeckForEachSide) {
       FreshGame(side);
       std::set<int> dealt;
       for (int i = 0; i < deck->size; ++i) {
-        ScriptedConsole keys;
-        ClearScreen();
-        RunUntilIdle(show);  // gains and losses stop at their Enter prompt
+        // Gains and losses stop at their Enter prompt.
+        seen += "== " + std::string(name) + " " + std::to_string(i + 1) + "\n" + Play(show);
         dealt.insert(deck->slots[i]);
-        seen += "== " + std::string(name) + " " + std::to_string(i + 1) + "\n" + Shown(keys);
       }
       EXPECT_EQ(dealt.size(), static_cast<std::size_t>(deck->size)) << name;
       for (int slot : deck->slots) EXPECT_EQ(slot, 0) << name;
@@ -72,32 +71,20 @@ TEST_F(GoldenTest, EveryQuestionOfEachQuiz) {
     Give(1, player);
     Give(2, computer);
     CandidateOf(3 - side).position = SmokeRoomPosition;
-    ScriptedConsole keys;
-    keys.Force({1, 0, 0});
-    keys.Type("x\r ");
-    RunUntilIdle(PressConferenceQuiz);
-    seen += Shown(keys);
+    seen += Play(PressConferenceQuiz, "x\r ", {1, 0, 0});
     EXPECT_TRUE(VotesMatchOwners() && game.owner[1] == player && game.owner[2] == computer);
   }
   for (int roll : {3, 2}) {  // the least right and the most wrong
     for (int draw = 0; draw < 62; ++draw) {
       FreshGame(computer);
-      ScriptedConsole keys;
-      keys.Force({draw, roll, 0});
-      keys.Type(" \r");
-      ClearScreen();
-      RunUntilIdle(PressConferenceQuiz);
-      seen += Shown(keys);
+      seen += Play(PressConferenceQuiz, " \r", {draw, roll, 0});
     }
   }
   for (auto [quiz, draws] :
        {std::pair{&AirportQuizByYear, 224}, {&AirportQuizByInauguration, 40}}) {
     for (int draw = 0; draw < draws; ++draw) {
       FreshGame(player);
-      ScriptedConsole keys;
-      keys.Force({draw, 0, 0});
-      ClearScreen();
-      RunUntilIdle(quiz);
+      Play(quiz, "", {draw, 0, 0});
       seen += RowText(4) + "\n";
     }
   }
@@ -112,10 +99,7 @@ TEST_F(GoldenTest, EveryKeyAtTheTakeOffPrompt) {
     FreshGame(player);
     Give(3, player);
     Give(7, computer);
-    ScriptedConsole keys;
-    keys.Type(typed);
-    RunUntilIdle(TakeOff);
-    seen += "== " + std::string(typed) + "\n" + Shown(keys);
+    seen += "== " + std::string(typed) + "\n" + Play(TakeOff, typed);
   }
   EXPECT_TRUE(MatchesGolden("take-off", seen));
 }

@@ -74,6 +74,26 @@ inline std::string Shown(const ScriptedConsole& console) {
   return shown.str();
 }
 
+// Runs `body` on a clear screen with a console of its own, the keys typed and the draws forced,
+// until the game waits for a key not scripted or ends; returns what was shown.
+inline std::string Play(const std::function<void()>& body, const std::string& keys = "",
+                        const std::vector<int>& draws = {}) {
+  ScriptedConsole console;
+  console.Type(keys);
+  console.Force(draws);
+  ClearScreen();
+  std::string ended;
+  try {
+    body();
+  } catch (const OutOfKeys&) {
+  } catch (const ProcessEnded& end) {
+    ended = "ended with " + std::to_string(end.status) + "\n";
+  }
+  if (console.keysLeft() > 0) ended += std::to_string(console.keysLeft()) + " keys left\n";
+  if (!console.AllForcedUsed()) ended += "draws left\n";
+  return ended + Shown(console);
+}
+
 // Compares what a test saw with the file of that name in tests/golden; a run with
 // BALLOTREK_UPDATE_GOLDEN=1 writes the files anew, for a review of their differences.
 inline ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& seen) {
