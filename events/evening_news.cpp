@@ -159,7 +159,7 @@ constexpr std::array<NamedLine, 15> kComputerLossRemarks = {
 };
 
 void Remark(const std::array<NamedLine, 15>& remarks) {
-  Write(Text(remarks[Rand() % 15]));
+  Write(remarks[Rand() % 15]);
 }
 
 void ReactToGain() {
