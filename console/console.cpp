@@ -124,9 +124,7 @@ void GotoXY(int column, int row) {
 }
 
 void ClearLine() {
-  constexpr std::string_view kBlanks = "                                                  ";
-  static_assert(kBlanks.size() == 50);
-  screen.Write(kBlanks);
+  screen.WriteBlanks(50);
 }
 
 void ClearScreen() {
