@@ -53,11 +53,14 @@ int TypedKey(int key) {
   return key >= 0 && IsTextCharacter(static_cast<unsigned>(key)) ? key : kKeySpecial;
 }
 
+// The longest text FormatFloat writes.
+constexpr std::size_t kLongestFloat = 16;
+
 // "%g" of a float, as a stream writes it: six significant digits rounded half
-// to even, no trailing zeros. Amounts from 0.0001 to 999999.5, all that money
-// ever is, are worked out exactly in integers from the float's bits; the rest
-// go to the library, which costs ten times as much.
-std::size_t FormatFloat(float value, char (&text)[32]) {
+// to even, no trailing zeros; returns the end of the text. Amounts from 0.0001
+// to 999999.5, all that money ever is, are worked out exactly in integers from
+// the float's bits; the rest go to the library, which costs ten times as much.
+char* FormatFloat(float value, char* text) {
   const float magnitude = std::fabs(value);
   if (magnitude >= 1e-5f && magnitude < 1e6f) {
     // A normal float: magnitude = mantissa / 2^shift, shift from 4 to 40 here.
@@ -72,7 +75,7 @@ std::size_t FormatFloat(float value, char (&text)[32]) {
       --power;
       scale *= 10;
     }
-    std::uint64_t digits = scaled >> shift;
+    auto digits = static_cast<std::uint32_t>(scaled >> shift);
     const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
     const std::uint64_t half = std::uint64_t{1} << (shift - 1);
     if (rest > half || (rest == half && digits % 2 == 1)) ++digits;
@@ -83,27 +86,24 @@ std::size_t FormatFloat(float value, char (&text)[32]) {
     if (power >= -4 && power <= 5) {
       char six[6];
       for (int i = 5; i >= 0; --i, digits /= 10) six[i] = static_cast<char>('0' + digits % 10);
+      // Trailing zeros go, except those of the whole part.
       int used = 6;
-      while (used > 1 && six[used - 1] == '0') --used;
+      while (used > power + 1 && six[used - 1] == '0') --used;
       char* next = text;
       if (value < 0) *next++ = '-';
-      if (power >= 0) {
-        next = std::copy(six, six + power + 1, next);
-        if (used > power + 1) {
-          *next++ = '.';
-          next = std::copy(six + power + 1, six + used, next);
-        }
-      } else {
+      if (power < 0) {
         *next++ = '0';
         *next++ = '.';
-        next = std::fill_n(next, -power - 1, '0');
-        next = std::copy(six, six + used, next);
+        for (int i = power + 1; i < 0; ++i) *next++ = '0';
       }
-      return static_cast<std::size_t>(next - text);
+      for (int i = 0; i < used; ++i) {
+        if (i == power + 1 && i > 0) *next++ = '.';
+        *next++ = six[i];
+      }
+      return next;
     }
   }
-  const auto written = std::to_chars(text, std::end(text), value, std::chars_format::general, 6);
-  return static_cast<std::size_t>(written.ptr - text);
+  return std::to_chars(text, text + kLongestFloat, value, std::chars_format::general, 6).ptr;
 }
 
 }  // namespace
@@ -137,15 +137,22 @@ void Write(std::string_view text) {
 
 namespace detail {
 
+char* PrintedLine::Room(std::size_t length) {
+  if (length > sizeof text_ - size_) {
+    Write();
+    size_ = 0;
+  }
+  return text_ + size_;
+}
+
 void PrintedLine::Add(int value) {
-  char digits[16];
-  Add({digits,
-       static_cast<std::size_t>(std::to_chars(digits, std::end(digits), value).ptr - digits)});
+  char* const at = Room(11);
+  size_ = static_cast<std::size_t>(std::to_chars(at, at + 11, value).ptr - text_);
 }
 
 void PrintedLine::Add(float value) {
-  char text[32];
-  Add({text, FormatFloat(value, text)});
+  char* const at = Room(kLongestFloat);
+  size_ = static_cast<std::size_t>(FormatFloat(value, at) - text_);
 }
 
 void PrintedLine::Write() const {
@@ -186,21 +193,8 @@ bool KeyWaiting() {
   return heldKey.has_value() || installed.terminal->KeyWaiting();
 }
 
-int ReadPromptKey(const std::function<bool(int)>& takes) {
-  int key = ReadKey();
-  while (!takes(LowerKey(key)) && KeyWaiting()) {
-    const int next = ReadKey();
-    if (takes(LowerKey(next))) {
-      heldKey = next;
-      break;
-    }
-    key = next;
-  }
-  return LowerKey(key);
-}
-
-int LowerKey(int key) {
-  return key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key;
+void detail::HoldKey(int key) {
+  heldKey = key;
 }
 
 int AskAt(int column, int row, std::string_view question, std::string_view accepted) {
@@ -212,7 +206,7 @@ int AskAt(int column, int row, std::string_view question, std::string_view accep
     Write(question);
     auto takes = [accepted](int key) {
       return key > 0 && key < 128 &&
-             accepted.find(static_cast<char>(key)) != std::string_view::npos;
+             std::find(accepted.begin(), accepted.end(), static_cast<char>(key)) != accepted.end();
     };
     const int key = ReadPromptKey(takes);
     if (takes(key)) return key;
