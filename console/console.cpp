@@ -53,28 +53,45 @@ int TypedKey(int key) {
   return key >= 0 && IsTextCharacter(static_cast<unsigned>(key)) ? key : kKeySpecial;
 }
 
-// The longest text FormatFloat writes.
+// The room FormatFloat needs, a little more than its longest text.
 constexpr std::size_t kLongestFloat = 16;
 
 // "%g" of a float, as a stream writes it: six significant digits rounded half
 // to even, no trailing zeros; returns the end of the text. Amounts from 0.0001
-// to 999999.5, all that money ever is, are worked out exactly in integers from
-// the float's bits; the rest go to the library, which costs ten times as much.
+// to 999999.5, all that money ever is, are worked out exactly in integers; the
+// rest go to the library, which costs ten times as much.
 char* FormatFloat(float value, char* text) {
+  // Money is kept to the cent: most amounts are the float nearest a whole
+  // number of cents below 10,000, whose six digits show exactly those cents.
+  if (const double hundredths = value * 100.0; std::fabs(hundredths) < 999999.5) {
+    const auto cents = static_cast<std::int32_t>(hundredths + (hundredths < 0 ? -0.5 : 0.5));
+    if (cents != 0 && static_cast<float>(cents / 100.0) == value) {
+      char* next = text;
+      if (cents < 0) *next++ = '-';
+      const auto whole = static_cast<std::uint32_t>(cents < 0 ? -cents : cents);
+      next = std::to_chars(next, next + 4, whole / 100).ptr;
+      if (const std::uint32_t rest = whole % 100; rest != 0) {
+        *next++ = '.';
+        *next++ = static_cast<char>('0' + rest / 10);
+        if (rest % 10 != 0) *next++ = static_cast<char>('0' + rest % 10);
+      }
+      return next;
+    }
+  }
   const float magnitude = std::fabs(value);
   if (magnitude >= 1e-5f && magnitude < 1e6f) {
     // A normal float: magnitude = mantissa / 2^shift, shift from 4 to 40 here.
     const auto bits = std::bit_cast<std::uint32_t>(magnitude);
     const std::uint64_t mantissa = (bits & 0x7FFFFF) | 0x800000;
     const int shift = 150 - static_cast<int>(bits >> 23);
-    // The power of ten of the first digit, then six digits truncated, then rounded.
-    int power = 5;
-    std::uint64_t scaled = mantissa;
-    std::uint64_t scale = 1;
-    while ((scaled = mantissa * scale) >> shift < 100000) {
-      --power;
-      scale *= 10;
-    }
+    // The power of ten of the first digit: the power of two times log10(2),
+    // rounded down, is that or one less. Then six digits truncated, then rounded.
+    static constexpr std::uint64_t kTens[] = {1,         10,         100,         1000,
+                                              10000,     100000,     1000000,     10000000,
+                                              100000000, 1000000000, 10000000000, 100000000000};
+    int power = ((static_cast<int>(bits >> 23) - 127) * 1233) >> 12;
+    std::uint64_t scaled = mantissa * kTens[5 - power];
+    if (scaled >> shift >= 1000000) scaled = mantissa * kTens[5 - ++power];
     auto digits = static_cast<std::uint32_t>(scaled >> shift);
     const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
     const std::uint64_t half = std::uint64_t{1} << (shift - 1);
@@ -84,22 +101,25 @@ char* FormatFloat(float value, char* text) {
       ++power;
     }
     if (power >= -4 && power <= 5) {
-      char six[6];
-      for (int i = 5; i >= 0; --i, digits /= 10) six[i] = static_cast<char>('0' + digits % 10);
+      const std::uint32_t high = digits / 1000, low = digits % 1000;
+      const char six[6] = {
+          static_cast<char>('0' + high / 100),    static_cast<char>('0' + high / 10 % 10),
+          static_cast<char>('0' + high % 10),     static_cast<char>('0' + low / 100),
+          static_cast<char>('0' + low / 10 % 10), static_cast<char>('0' + low % 10)};
       // Trailing zeros go, except those of the whole part.
       int used = 6;
       while (used > power + 1 && six[used - 1] == '0') --used;
+      // Written whole with fixed-length moves; what lies past the end is not counted.
       char* next = text;
       if (value < 0) *next++ = '-';
       if (power < 0) {
-        *next++ = '0';
-        *next++ = '.';
-        for (int i = power + 1; i < 0; ++i) *next++ = '0';
+        std::memcpy(next, "0.000", 5);
+        std::memcpy(next + 1 - power, six, 6);
+        return next + 1 - power + used;
       }
-      for (int i = 0; i < used; ++i) {
-        if (i == power + 1 && i > 0) *next++ = '.';
-        *next++ = six[i];
-      }
+      for (int i = 0; i < 6; ++i) next[i + (i > power ? 1 : 0)] = six[i];
+      next[power + 1] = '.';
+      next += used > power + 1 ? used + 1 : used;
       return next;
     }
   }
