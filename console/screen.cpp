@@ -19,7 +19,7 @@ bool EndsRun(char c) {
 }
 
 // Copies fewer than 16 bytes without a call: two overlapping moves of 8 or 4.
-void CopySmall(char* to, const char* from, std::ptrdiff_t length) {
+[[gnu::always_inline]] inline void CopySmall(char* to, const char* from, std::ptrdiff_t length) {
   if (length >= 8) {
     std::uint64_t head, tail;
     std::memcpy(&head, from, 8);
@@ -48,21 +48,25 @@ unsigned Enders(__m128i bytes) {
 // Copies the plain text of `length` bytes from `from` into the cells from
 // `cell` on, up to a line end or a carriage return; returns how much it
 // copied. The bytes are looked at sixteen at a time where the processor
-// allows, as overlapping pieces that never reach past the text.
+// allows, as pieces that never reach past the text: the last one overlaps
+// the one before.
 std::ptrdiff_t CopyRun(const char* from, std::ptrdiff_t length, char* cell) {
 #ifdef __SSE2__
   if (length >= 16) {
-    for (std::ptrdiff_t done = 0;;) {
-      const std::ptrdiff_t at = std::min(done, length - 16);  // the last sixteen overlap
+    std::ptrdiff_t at = 0;
+    for (;; at += 16) {
+      const bool last = at + 16 >= length;
+      if (last) at = length - 16;
       const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + at));
       if (const unsigned enders = Enders(bytes); enders != 0) {
+        // Bytes before `at` are copied already, or about to be by the overlap.
         const std::ptrdiff_t stop = at + std::countr_zero(enders);
-        CopySmall(cell + done, from + done, stop - done);
+        const std::ptrdiff_t copied = last ? (length - 1) / 16 * 16 : at;
+        CopySmall(cell + copied, from + copied, stop - copied);
         return stop;
       }
       _mm_storeu_si128(reinterpret_cast<__m128i*>(cell + at), bytes);
-      done = at + 16;
-      if (done == length) return length;
+      if (last) return length;
     }
   }
   if (length >= 8) {  // the first eight and the last eight, overlapping
@@ -130,13 +134,13 @@ void Screen::Paint(int column, std::size_t length) {
 
 // Writing the last column moves the cursor to the start of the next row at
 // once; on the bottom row the scroll waits until there is more to write.
-char* Screen::StartRun(std::ptrdiff_t& room) {
+inline char* Screen::StartRun(std::ptrdiff_t& room) {
   if (column_ > kColumns) NextRow();
   room = kColumns + 1 - column_;
   return &cells_[row_ - 1][column_ - 1];
 }
 
-void Screen::EndRun(std::ptrdiff_t length) {
+inline void Screen::EndRun(std::ptrdiff_t length) {
   const std::uint32_t bit = 1u << (row_ - 1);
   writtenRows_ |= bit;
   if (colour_ != Colour::Default || (colouredRows_ & bit) != 0) {
@@ -172,7 +176,19 @@ void Screen::WriteBlanks(int count) {
     std::ptrdiff_t room;
     char* const cell = StartRun(room);
     const std::ptrdiff_t length = std::min<std::ptrdiff_t>(count, room);
+#ifdef __SSE2__
+    if (length >= 16) {  // sixteen at a time, the last sixteen overlapping
+      const __m128i blanks = _mm_set1_epi8(' ');
+      for (std::ptrdiff_t at = 0; at < length - 16; at += 16) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(cell + at), blanks);
+      }
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(cell + length - 16), blanks);
+    } else {
+      std::memset(cell, ' ', static_cast<std::size_t>(length));
+    }
+#else
     std::memset(cell, ' ', static_cast<std::size_t>(length));
+#endif
     EndRun(length);
     count -= static_cast<int>(length);
   }
