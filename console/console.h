@@ -85,8 +85,9 @@ void HoldKey(int key);
 
 // Writes each value as a console stream would: whole numbers in decimal,
 // money in the default format (six significant digits, no trailing zeros).
+// Inlined, so that the lengths of quoted texts are known when compiling.
 template <typename... Values>
-void Print(const Values&... values) {
+[[gnu::always_inline]] inline void Print(const Values&... values) {
   detail::PrintedLine line;
   (line.Add(values), ...);
   line.Write();
