@@ -27,7 +27,7 @@ int OtherSide(int side) {
 }
 
 void SayGrant(int grant, int side, int position) {
-  const char* name = BoardTable[position].name;
+  const std::string_view name = BoardTable[position].name;
   const int votes = BoardTable[position].electoralVotes;
   if (side == player) {
     switch (grant) {
