@@ -176,19 +176,7 @@ void Screen::WriteBlanks(int count) {
     std::ptrdiff_t room;
     char* const cell = StartRun(room);
     const std::ptrdiff_t length = std::min<std::ptrdiff_t>(count, room);
-#ifdef __SSE2__
-    if (length >= 16) {  // sixteen at a time, the last sixteen overlapping
-      const __m128i blanks = _mm_set1_epi8(' ');
-      for (std::ptrdiff_t at = 0; at < length - 16; at += 16) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(cell + at), blanks);
-      }
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(cell + length - 16), blanks);
-    } else {
-      std::memset(cell, ' ', static_cast<std::size_t>(length));
-    }
-#else
     std::memset(cell, ' ', static_cast<std::size_t>(length));
-#endif
     EndRun(length);
     count -= static_cast<int>(length);
   }
