@@ -65,7 +65,7 @@ char* FormatFloat(float value, char* text) {
   // number of cents below 10,000, whose six digits show exactly those cents.
   if (const double hundredths = value * 100.0; std::fabs(hundredths) < 999999.5) {
     const auto cents = static_cast<std::int32_t>(hundredths + (hundredths < 0 ? -0.5 : 0.5));
-    if (cents != 0 && static_cast<float>(cents / 100.0) == value) {
+    if (cents != 0 && static_cast<float>(cents * 0.01) == value) {
       char* next = text;
       if (cents < 0) *next++ = '-';
       const auto whole = static_cast<std::uint32_t>(cents < 0 ? -cents : cents);
