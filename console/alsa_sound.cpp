@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "console/clip_files.h"
 #include "console/platform.h"
@@ -41,24 +42,22 @@ bool WriteFrames(snd_pcm_t* pcm, const short* next, snd_pcm_uframes_t left, int 
 }
 
 // Reads the clip block by block into the device, so that only a block is ever
-// held, and nothing is read when there is no device to hear it.
-void Stream(SNDFILE* sound, const SF_INFO& info) {
-  snd_pcm_t* pcm = nullptr;
-  // A device held by another program must not hold up the game: the open
-  // gives up at once rather than waiting for it, and only the writes wait.
-  if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) return;
-  if (snd_pcm_nonblock(pcm, 0) == 0 &&
+// held; the block is on the heap and as wide as the clip's frames.
+void Stream(snd_pcm_t* pcm, SNDFILE* sound, const SF_INFO& info) {
+  if (snd_pcm_nonblock(pcm, 0) != 0 ||
       snd_pcm_set_params(pcm, SND_PCM_FORMAT_S16, SND_PCM_ACCESS_RW_INTERLEAVED,
                          static_cast<unsigned>(info.channels),
-                         static_cast<unsigned>(info.samplerate), 1, kLatencyMicroseconds) == 0) {
-    short block[kBlockFrames * kMostChannels];
-    for (sf_count_t read; (read = sf_readf_short(sound, block, kBlockFrames)) > 0;) {
-      // A device that went away skips the rest of the clip.
-      if (!WriteFrames(pcm, block, static_cast<snd_pcm_uframes_t>(read), info.channels)) break;
-    }
-    snd_pcm_drain(pcm);
+                         static_cast<unsigned>(info.samplerate), 1, kLatencyMicroseconds) != 0) {
+    return;
   }
-  snd_pcm_close(pcm);
+  std::vector<short> block(static_cast<std::size_t>(kBlockFrames * info.channels));
+  for (sf_count_t read; (read = sf_readf_short(sound, block.data(), kBlockFrames)) > 0;) {
+    // A device that went away skips the rest of the clip.
+    if (!WriteFrames(pcm, block.data(), static_cast<snd_pcm_uframes_t>(read), info.channels)) {
+      break;
+    }
+  }
+  snd_pcm_drain(pcm);
 }
 
 }  // namespace
@@ -67,15 +66,22 @@ AlsaSound::AlsaSound() {
   snd_lib_error_set_handler(IgnoreAlsaError);
 }
 
+// The device comes first: when there is none to hear the clip, the clip is
+// not even opened, and the decoder's code and buffers are never touched.
 void AlsaSound::Play(std::string_view path) {
   const std::string file = FindClipFile(path);
   std::error_code error;
   if (!std::filesystem::is_regular_file(file, error)) return;
+  snd_pcm_t* pcm = nullptr;
+  // A device held by another program must not hold up the game: the open
+  // gives up at once rather than waiting for it, and only the writes wait.
+  if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) return;
   SF_INFO info{};
-  SNDFILE* sound = sf_open(file.c_str(), SFM_READ, &info);
-  if (sound == nullptr) return;
-  if (Usable(info)) Stream(sound, info);
-  sf_close(sound);
+  if (SNDFILE* sound = sf_open(file.c_str(), SFM_READ, &info); sound != nullptr) {
+    if (Usable(info)) Stream(pcm, sound, info);
+    sf_close(sound);
+  }
+  snd_pcm_close(pcm);
 }
 
 SoundPlayer& PlatformSound() {

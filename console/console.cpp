@@ -53,26 +53,46 @@ int TypedKey(int key) {
   return key >= 0 && IsTextCharacter(static_cast<unsigned>(key)) ? key : kKeySpecial;
 }
 
+// The room FormatFloat needs, a little more than its longest text.
+constexpr std::size_t kLongestFloat = 16;
+
 // "%g" of a float, as a stream writes it: six significant digits rounded half
-// to even, no trailing zeros. Amounts from 0.0001 to 999999.5, all that money
-// ever is, are worked out exactly in integers from the float's bits; the rest
-// go to the library, which costs ten times as much.
-std::size_t FormatFloat(float value, char (&text)[32]) {
+// to even, no trailing zeros; returns the end of the text. Amounts from 0.0001
+// to 999999.5, all that money ever is, are worked out exactly in integers; the
+// rest go to the library, which costs ten times as much.
+char* FormatFloat(float value, char* text) {
+  // Money is kept to the cent: most amounts are the float nearest a whole
+  // number of cents below 10,000, whose six digits show exactly those cents.
+  if (const double hundredths = value * 100.0; std::fabs(hundredths) < 999999.5) {
+    const auto cents = static_cast<std::int32_t>(hundredths + (hundredths < 0 ? -0.5 : 0.5));
+    if (cents != 0 && static_cast<float>(cents * 0.01) == value) {
+      char* next = text;
+      if (cents < 0) *next++ = '-';
+      const auto whole = static_cast<std::uint32_t>(cents < 0 ? -cents : cents);
+      next = std::to_chars(next, next + 4, whole / 100).ptr;
+      if (const std::uint32_t rest = whole % 100; rest != 0) {
+        *next++ = '.';
+        *next++ = static_cast<char>('0' + rest / 10);
+        if (rest % 10 != 0) *next++ = static_cast<char>('0' + rest % 10);
+      }
+      return next;
+    }
+  }
   const float magnitude = std::fabs(value);
   if (magnitude >= 1e-5f && magnitude < 1e6f) {
     // A normal float: magnitude = mantissa / 2^shift, shift from 4 to 40 here.
     const auto bits = std::bit_cast<std::uint32_t>(magnitude);
     const std::uint64_t mantissa = (bits & 0x7FFFFF) | 0x800000;
     const int shift = 150 - static_cast<int>(bits >> 23);
-    // The power of ten of the first digit, then six digits truncated, then rounded.
-    int power = 5;
-    std::uint64_t scaled = mantissa;
-    std::uint64_t scale = 1;
-    while ((scaled = mantissa * scale) >> shift < 100000) {
-      --power;
-      scale *= 10;
-    }
-    std::uint64_t digits = scaled >> shift;
+    // The power of ten of the first digit: the power of two times log10(2),
+    // rounded down, is that or one less. Then six digits truncated, then rounded.
+    static constexpr std::uint64_t kTens[] = {1,         10,         100,         1000,
+                                              10000,     100000,     1000000,     10000000,
+                                              100000000, 1000000000, 10000000000, 100000000000};
+    int power = ((static_cast<int>(bits >> 23) - 127) * 1233) >> 12;
+    std::uint64_t scaled = mantissa * kTens[5 - power];
+    if (scaled >> shift >= 1000000) scaled = mantissa * kTens[5 - ++power];
+    auto digits = static_cast<std::uint32_t>(scaled >> shift);
     const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
     const std::uint64_t half = std::uint64_t{1} << (shift - 1);
     if (rest > half || (rest == half && digits % 2 == 1)) ++digits;
@@ -81,29 +101,29 @@ std::size_t FormatFloat(float value, char (&text)[32]) {
       ++power;
     }
     if (power >= -4 && power <= 5) {
-      char six[6];
-      for (int i = 5; i >= 0; --i, digits /= 10) six[i] = static_cast<char>('0' + digits % 10);
+      const std::uint32_t high = digits / 1000, low = digits % 1000;
+      const char six[6] = {
+          static_cast<char>('0' + high / 100),    static_cast<char>('0' + high / 10 % 10),
+          static_cast<char>('0' + high % 10),     static_cast<char>('0' + low / 100),
+          static_cast<char>('0' + low / 10 % 10), static_cast<char>('0' + low % 10)};
+      // Trailing zeros go, except those of the whole part.
       int used = 6;
-      while (used > 1 && six[used - 1] == '0') --used;
+      while (used > power + 1 && six[used - 1] == '0') --used;
+      // Written whole with fixed-length moves; what lies past the end is not counted.
       char* next = text;
       if (value < 0) *next++ = '-';
-      if (power >= 0) {
-        next = std::copy(six, six + power + 1, next);
-        if (used > power + 1) {
-          *next++ = '.';
-          next = std::copy(six + power + 1, six + used, next);
-        }
-      } else {
-        *next++ = '0';
-        *next++ = '.';
-        next = std::fill_n(next, -power - 1, '0');
-        next = std::copy(six, six + used, next);
+      if (power < 0) {
+        std::memcpy(next, "0.000", 5);
+        std::memcpy(next + 1 - power, six, 6);
+        return next + 1 - power + used;
       }
-      return static_cast<std::size_t>(next - text);
+      for (int i = 0; i < 6; ++i) next[i + (i > power ? 1 : 0)] = six[i];
+      next[power + 1] = '.';
+      next += used > power + 1 ? used + 1 : used;
+      return next;
     }
   }
-  const auto written = std::to_chars(text, std::end(text), value, std::chars_format::general, 6);
-  return static_cast<std::size_t>(written.ptr - text);
+  return std::to_chars(text, text + kLongestFloat, value, std::chars_format::general, 6).ptr;
 }
 
 }  // namespace
@@ -124,9 +144,7 @@ void GotoXY(int column, int row) {
 }
 
 void ClearLine() {
-  constexpr std::string_view kBlanks = "                                                  ";
-  static_assert(kBlanks.size() == 50);
-  screen.Write(kBlanks);
+  screen.WriteBlanks(50);
 }
 
 void ClearScreen() {
@@ -139,15 +157,22 @@ void Write(std::string_view text) {
 
 namespace detail {
 
+char* PrintedLine::Room(std::size_t length) {
+  if (length > sizeof text_ - size_) {
+    Write();
+    size_ = 0;
+  }
+  return text_ + size_;
+}
+
 void PrintedLine::Add(int value) {
-  char digits[16];
-  Add({digits,
-       static_cast<std::size_t>(std::to_chars(digits, std::end(digits), value).ptr - digits)});
+  char* const at = Room(11);
+  size_ = static_cast<std::size_t>(std::to_chars(at, at + 11, value).ptr - text_);
 }
 
 void PrintedLine::Add(float value) {
-  char text[32];
-  Add({text, FormatFloat(value, text)});
+  char* const at = Room(kLongestFloat);
+  size_ = static_cast<std::size_t>(FormatFloat(value, at) - text_);
 }
 
 void PrintedLine::Write() const {
@@ -188,21 +213,8 @@ bool KeyWaiting() {
   return heldKey.has_value() || installed.terminal->KeyWaiting();
 }
 
-int ReadPromptKey(const std::function<bool(int)>& takes) {
-  int key = ReadKey();
-  while (!takes(LowerKey(key)) && KeyWaiting()) {
-    const int next = ReadKey();
-    if (takes(LowerKey(next))) {
-      heldKey = next;
-      break;
-    }
-    key = next;
-  }
-  return LowerKey(key);
-}
-
-int LowerKey(int key) {
-  return key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key;
+void detail::HoldKey(int key) {
+  heldKey = key;
 }
 
 int AskAt(int column, int row, std::string_view question, std::string_view accepted) {
@@ -214,7 +226,7 @@ int AskAt(int column, int row, std::string_view question, std::string_view accep
     Write(question);
     auto takes = [accepted](int key) {
       return key > 0 && key < 128 &&
-             accepted.find(static_cast<char>(key)) != std::string_view::npos;
+             std::find(accepted.begin(), accepted.end(), static_cast<char>(key)) != accepted.end();
     };
     const int key = ReadPromptKey(takes);
     if (takes(key)) return key;

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstring>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -41,7 +40,8 @@ bool KeyWaiting();
 // refused keys typed ahead costs the prompt one redraw, not one each: the
 // run comes back as its last key, and a taken key after it waits for the
 // next read. Keys keep their order.
-int ReadPromptKey(const std::function<bool(int)>& takes);
+template <typename Takes>
+int ReadPromptKey(Takes takes);
 // The longest line ReadLine takes; further keys are not taken.
 inline constexpr std::size_t kLongestTypedLine = 200;
 
@@ -72,23 +72,45 @@ class PrintedLine {
 
  private:
   void Spill(std::string_view text);
+  // Room for a number of at most `length` characters, written in place.
+  char* Room(std::size_t length);
 
   char text_[160];
   std::size_t size_ = 0;
 };
+
+// Keeps a key read ahead for the next read.
+void HoldKey(int key);
 }  // namespace detail
 
 // Writes each value as a console stream would: whole numbers in decimal,
 // money in the default format (six significant digits, no trailing zeros).
+// Inlined, so that the lengths of quoted texts are known when compiling.
 template <typename... Values>
-void Print(const Values&... values) {
+[[gnu::always_inline]] inline void Print(const Values&... values) {
   detail::PrintedLine line;
   (line.Add(values), ...);
   line.Write();
 }
 
 // Upper-case ASCII letters become lower case; every other code is unchanged.
-int LowerKey(int key);
+inline int LowerKey(int key) {
+  return key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key;
+}
+
+template <typename Takes>
+int ReadPromptKey(Takes takes) {
+  int key = ReadKey();
+  while (!takes(LowerKey(key)) && KeyWaiting()) {
+    const int next = ReadKey();
+    if (takes(LowerKey(next))) {
+      detail::HoldKey(next);
+      break;
+    }
+    key = next;
+  }
+  return LowerKey(key);
+}
 
 // The game's usual question: clear the row from the column, pause 200 ms,
 // ask, and ask again in the same place until one of the accepted keys comes

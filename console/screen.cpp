@@ -19,7 +19,7 @@ bool EndsRun(char c) {
 }
 
 // Copies fewer than 16 bytes without a call: two overlapping moves of 8 or 4.
-void CopySmall(char* to, const char* from, std::ptrdiff_t length) {
+[[gnu::always_inline]] inline void CopySmall(char* to, const char* from, std::ptrdiff_t length) {
   if (length >= 8) {
     std::uint64_t head, tail;
     std::memcpy(&head, from, 8);
@@ -37,37 +37,58 @@ void CopySmall(char* to, const char* from, std::ptrdiff_t length) {
   }
 }
 
-// Copies the plain text from `from` into the cells from `cell` on, up to a
-// line end, a carriage return or `limit`; returns where it stopped. Long runs
-// are looked at sixteen bytes at a time where the processor allows.
-const char* CopyRun(const char* from, const char* limit, char* cell) {
-  const std::ptrdiff_t length = limit - from;
+#ifdef __SSE2__
+// Bit i set: byte i of the sixteen ends a run.
+unsigned Enders(__m128i bytes) {
+  return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
+      _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')))));
+}
+#endif
+
+// Copies the plain text of `length` bytes from `from` into the cells from
+// `cell` on, up to a line end or a carriage return; returns how much it
+// copied. The bytes are looked at sixteen at a time where the processor
+// allows, as pieces that never reach past the text: the last one overlaps
+// the one before.
+std::ptrdiff_t CopyRun(const char* from, std::ptrdiff_t length, char* cell) {
 #ifdef __SSE2__
   if (length >= 16) {
-    const __m128i lineEnd = _mm_set1_epi8('\n'), carriageReturn = _mm_set1_epi8('\r');
-    for (std::ptrdiff_t done = 0;;) {
-      const std::ptrdiff_t at = std::min(done, length - 16);  // the last sixteen overlap
+    std::ptrdiff_t at = 0;
+    for (;; at += 16) {
+      const bool last = at + 16 >= length;
+      if (last) at = length - 16;
       const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + at));
-      const unsigned enders = static_cast<unsigned>(_mm_movemask_epi8(
-          _mm_or_si128(_mm_cmpeq_epi8(bytes, lineEnd), _mm_cmpeq_epi8(bytes, carriageReturn))));
-      if (enders != 0) {
+      if (const unsigned enders = Enders(bytes); enders != 0) {
+        // Bytes before `at` are copied already, or about to be by the overlap.
         const std::ptrdiff_t stop = at + std::countr_zero(enders);
-        CopySmall(cell + done, from + done, stop - done);
-        return from + stop;
+        const std::ptrdiff_t copied = last ? (length - 1) / 16 * 16 : at;
+        CopySmall(cell + copied, from + copied, stop - copied);
+        return stop;
       }
       _mm_storeu_si128(reinterpret_cast<__m128i*>(cell + at), bytes);
-      done = at + 16;
-      if (done == length) return limit;
+      if (last) return length;
     }
   }
-#endif
-  const char* stop = from;
-  while (stop != limit && !EndsRun(*stop)) ++stop;
-  if (stop - from < 16) {
-    CopySmall(cell, from, stop - from);
-  } else {
-    std::memcpy(cell, from, static_cast<std::size_t>(stop - from));
+  if (length >= 8) {  // the first eight and the last eight, overlapping
+    std::uint64_t head, tail;
+    std::memcpy(&head, from, 8);
+    std::memcpy(&tail, from + length - 8, 8);
+    const unsigned enders =
+        Enders(_mm_set_epi64x(static_cast<long long>(tail), static_cast<long long>(head)));
+    if (enders == 0) {
+      std::memcpy(cell, &head, 8);
+      std::memcpy(cell + length - 8, &tail, 8);
+      return length;
+    }
+    const std::ptrdiff_t stop =
+        (enders & 0xFF) != 0 ? std::countr_zero(enders) : length - 16 + std::countr_zero(enders);
+    CopySmall(cell, from, stop);
+    return stop;
   }
+#endif
+  std::ptrdiff_t stop = 0;
+  while (stop != length && !EndsRun(from[stop])) ++stop;
+  CopySmall(cell, from, stop);
   return stop;
 }
 
@@ -76,20 +97,14 @@ const char* CopyRun(const char* from, const char* limit, char* cell) {
 // Only rows written since they were last blank need blanking; most screens
 // use a few rows.
 void Screen::Clear() {
-  for (int row = 0; row < kRows; ++row) {
-    if ((writtenRows_ >> row & 1) == 0) continue;
-    cells_[row].fill(' ');
-    std::memset(colours_[row].data(), static_cast<int>(Colour::Default), kColumns);
+  for (std::uint32_t rows = writtenRows_; rows != 0; rows &= rows - 1) {
+    cells_[std::countr_zero(rows)].fill(' ');
   }
   writtenRows_ = 0;
+  colouredRows_ = 0;
   colour_ = Colour::Default;
   column_ = 1;
   row_ = 1;
-}
-
-void Screen::MoveTo(int column, int row) {
-  column_ = std::clamp(column, 1, kColumns);
-  row_ = std::clamp(row, 1, kRows);
 }
 
 // Text that runs off the bottom row scrolls the screen up, as a console does.
@@ -103,11 +118,38 @@ void Screen::NextRow() {
   std::move(cells_.begin() + 1, cells_.end(), cells_.begin());
   cells_.back().fill(' ');
   std::move(colours_.begin() + 1, colours_.end(), colours_.begin());
-  colours_.back().fill(Colour::Default);
+  colouredRows_ >>= 1;
+}
+
+// Gives the cells of the cursor's row from the column on the current colour.
+void Screen::Paint(int column, std::size_t length) {
+  const std::uint32_t bit = 1u << (row_ - 1);
+  auto& colours = colours_[row_ - 1];
+  if ((colouredRows_ & bit) == 0) {
+    colours.fill(Colour::Default);
+    colouredRows_ |= bit;
+  }
+  std::memset(&colours[column - 1], static_cast<int>(colour_), length);
 }
 
 // Writing the last column moves the cursor to the start of the next row at
 // once; on the bottom row the scroll waits until there is more to write.
+inline char* Screen::StartRun(std::ptrdiff_t& room) {
+  if (column_ > kColumns) NextRow();
+  room = kColumns + 1 - column_;
+  return &cells_[row_ - 1][column_ - 1];
+}
+
+inline void Screen::EndRun(std::ptrdiff_t length) {
+  const std::uint32_t bit = 1u << (row_ - 1);
+  writtenRows_ |= bit;
+  if (colour_ != Colour::Default || (colouredRows_ & bit) != 0) {
+    Paint(column_, static_cast<std::size_t>(length));
+  }
+  column_ += static_cast<int>(length);
+  if (column_ > kColumns && row_ < kRows) NextRow();
+}
+
 // Text is copied a run at a time, up to a line end or the row's end.
 void Screen::Write(std::string_view text) {
   const char* next = text.data();
@@ -120,27 +162,29 @@ void Screen::Write(std::string_view text) {
       column_ = 1;
       ++next;
     } else {
-      if (column_ > kColumns) NextRow();
-      const std::ptrdiff_t room = kColumns + 1 - column_;
-      const char* const from = next;
-      next = CopyRun(from, end - from > room ? from + room : end, &cells_[row_ - 1][column_ - 1]);
-      // Colours are bytes; a fill of them would go a byte at a time.
-      std::memset(&colours_[row_ - 1][column_ - 1], static_cast<int>(colour_),
-                  static_cast<std::size_t>(next - from));
-      writtenRows_ |= 1u << (row_ - 1);
-      column_ += static_cast<int>(next - from);
-      if (column_ > kColumns && row_ < kRows) NextRow();
+      std::ptrdiff_t room;
+      char* const cell = StartRun(room);
+      const std::ptrdiff_t length = CopyRun(next, std::min(end - next, room), cell);
+      next += length;
+      EndRun(length);
     }
   }
 }
 
-char Screen::At(int column, int row) const {
-  if (column < 1 || column > kColumns || row < 1 || row > kRows) return ' ';
-  return cells_[row - 1][column - 1];
+void Screen::WriteBlanks(int count) {
+  while (count > 0) {
+    std::ptrdiff_t room;
+    char* const cell = StartRun(room);
+    const std::ptrdiff_t length = std::min<std::ptrdiff_t>(count, room);
+    std::memset(cell, ' ', static_cast<std::size_t>(length));
+    EndRun(length);
+    count -= static_cast<int>(length);
+  }
 }
 
 Colour Screen::ColourAt(int column, int row) const {
   if (column < 1 || column > kColumns || row < 1 || row > kRows) return Colour::Default;
+  if ((colouredRows_ >> (row - 1) & 1) == 0) return Colour::Default;
   return colours_[row - 1][column - 1];
 }
 

@@ -2,7 +2,9 @@
 // record, so the text rules (wrapping, line ends, clearing) live in one place.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -20,14 +22,21 @@ class Screen {
 
   void Clear();
   // Column and row count from 1; values outside the screen are clamped.
-  void MoveTo(int column, int row);
+  void MoveTo(int column, int row) {
+    column_ = std::clamp(column, 1, kColumns);
+    row_ = std::clamp(row, 1, kRows);
+  }
   void Write(std::string_view text);
+  void WriteBlanks(int count);  // as Write of that many blanks
   // The colour of the cells written from now on; Clear goes back to Default.
   void SetColour(Colour colour) { colour_ = colour; }
 
   int column() const { return column_; }
   int row() const { return row_; }
-  char At(int column, int row) const;
+  char At(int column, int row) const {
+    if (column < 1 || column > kColumns || row < 1 || row > kRows) return ' ';
+    return cells_[row - 1][column - 1];
+  }
   Colour ColourAt(int column, int row) const;
   // The text of a row from a column on, trailing blanks kept.
   std::string Text(int column, int row, int length) const;
@@ -36,9 +45,15 @@ class Screen {
 
  private:
   void NextRow();
+  char* StartRun(std::ptrdiff_t& room);
+  void EndRun(std::ptrdiff_t length);
+  void Paint(int column, std::size_t length);
 
   std::array<std::array<char, kColumns>, kRows> cells_{};
+  // Only rows with their bit set in colouredRows_ keep their colours here;
+  // every cell of another row has the default colour. Most screens have none.
   std::array<std::array<Colour, kColumns>, kRows> colours_{};
+  std::uint32_t colouredRows_ = 0;
   Colour colour_ = Colour::Default;
   int column_ = 1;
   int row_ = 1;

@@ -1,4 +1,5 @@
 #include <array>
+#include <string_view>
 
 #include "console/console.h"
 #include "engine/engine.h"
@@ -9,77 +10,77 @@ namespace ballotrek {
 namespace {
 
 struct Narration {
-  const char* firstLine;  // printed after "You have landed in "
-  const char* priceText;  // as the second line of a state prints it; none on special squares
+  std::string_view firstLine;  // printed after "You have landed in "
+  std::string_view priceText;  // as the second line of a state prints it; none on special squares
 };
 
 constexpr std::array<Narration, kBoardSize> kNarration = {{
-    {nullptr, nullptr},                                      // 0: the start, never landed on
-    {"Virginia, The Old Dominion State", "3.9"},             // 1
-    {"West Virginia, The Mountain State", "4"},              // 2
-    {"Maryland, The Old Line State", "5"},                   // 3
-    {"Delaware, The First State", "2.4"},                    // 4
-    {"the evening news!", nullptr},                          // 5
-    {"New Jersey, The Garden State", "4.2"},                 // 6
-    {"New York, The Empire State", "2.9"},                   // 7
-    {"Connecticut, The Nutmeg State", "3.5"},                // 8
-    {"Rhode Island, Little Rhody", "3.2"},                   // 9
-    {"the Atlantic Ocean, splish splash splosh!", nullptr},  // 10
-    {"Massachusetts, The Bay State", "3.3"},                 // 11
-    {"Vermont, The Green Mountain State", "2.4"},            // 12
-    {"New Hampshire, The Granite State", "3.2"},             // 13
-    {"Maine, The Pine Tree State", "3.2"},                   // 14
-    {"the evening news!", nullptr},                          // 15
-    {"Pennsylvania, The Keystone State", "2"},               // 16
-    {"Ohio, The Buckeye State", "1.8"},                      // 17
-    {"Kentucky, The Bluegrass State", "4"},                  // 18
-    {"Indiana, The Hoosier State", "3.3"},                   // 19
-    {"Michigan, The Great Lakes State", "4.8"},              // 20
-    {"Wisconsin, The Badger State", "3"},                    // 21
-    {"a blizzard, whoosh!", nullptr},                        // 22
-    {"Illinois, The Prairie State", "2"},                    // 23
-    {"Missouri, The Show Me State", "3"},                    // 24
-    {"the evening news!", nullptr},                          // 25
-    {"Iowa, The Hawkeye State", "3"},                        // 26
-    {"Minnesota, The North Star State", "5"},                // 27
-    {"North Dakota, The Peace Garden State", "2.4"},         // 28
-    {"South Dakota, The Coyote State", "2.4"},               // 29
-    {"Nebraska, The Cornhusker State", "4"},                 // 30
-    {"Kansas, The Sunflower State", "3"},                    // 31
-    {"Colorado, The Centennial State", "4.5"},               // 32
-    {"a smoke filled room!", nullptr},                       // 33
-    {"Wyoming, The Equality State", "2.4"},                  // 34
-    {"the evening news!", nullptr},                          // 35
-    {"Montana, The Treasure State", "2.4"},                  // 36
-    {"Idaho, The Gem State", "3.2"},                         // 37
-    {"Alaska, The Last Frontier", "2.4"},                    // 38
-    {"Washington, The Evergreen State", "3.6"},              // 39
-    {"Oregon, The Beaver State", "3.5"},                     // 40
-    {"California, The Golden State", "5.5"},                 // 41
-    {"Hawaii, The Aloha State", "3.2"},                      // 42
-    {"Nevada, The Sagebrush State", "4.8"},                  // 43
-    {"Utah, The Beehive State", "4.8"},                      // 44
-    {"the evening news!", nullptr},                          // 45
-    {"Arizona, The Grand Canyon State", "5.5"},              // 46
-    {"a press conference", nullptr},                         // 47
-    {"New Mexico, The Land of Enchantment", "4"},            // 48
-    {"Texas, The Lone Star State", "3.8"},                   // 49
-    {"Oklahoma, The Sooner State", "3.5"},                   // 50
-    {"Arkansas, The Land of Opportunity", "3"},              // 51
-    {"Louisiana, The Pelican State", "4.0"},                 // 52
-    {"Mississippi, The Magnolia State", "3.0"},              // 53
-    {"Tennessee, The Volunteer State", "3.3"},               // 54
-    {"the evening news!", nullptr},                          // 55
-    {"Alabama, The Heart of Dixie", "4.5"},                  // 56
-    {"Florida, The Sunshine State", "2.9"},                  // 57
-    {"a golf outing!", nullptr},                             // 58
-    {"Georgia, The Peach State", "4.8"},                     // 59
-    {"the evening news!", nullptr},                          // 60
-    {"South Carolina, The Palmetto State", "4.5"},           // 61
-    {"North Carolina, The Tar Heel State", "4.5"},           // 62
-    {"the middle of a big fat scandal!", nullptr},           // 63
-    {"the evening news!", nullptr},                          // 64
-    {"Washington DC, The Nation's Capital", "2.4"},          // 65
+    {{}, {}},                                           // 0: the start, never landed on
+    {"Virginia, The Old Dominion State", "3.9"},        // 1
+    {"West Virginia, The Mountain State", "4"},         // 2
+    {"Maryland, The Old Line State", "5"},              // 3
+    {"Delaware, The First State", "2.4"},               // 4
+    {"the evening news!", {}},                          // 5
+    {"New Jersey, The Garden State", "4.2"},            // 6
+    {"New York, The Empire State", "2.9"},              // 7
+    {"Connecticut, The Nutmeg State", "3.5"},           // 8
+    {"Rhode Island, Little Rhody", "3.2"},              // 9
+    {"the Atlantic Ocean, splish splash splosh!", {}},  // 10
+    {"Massachusetts, The Bay State", "3.3"},            // 11
+    {"Vermont, The Green Mountain State", "2.4"},       // 12
+    {"New Hampshire, The Granite State", "3.2"},        // 13
+    {"Maine, The Pine Tree State", "3.2"},              // 14
+    {"the evening news!", {}},                          // 15
+    {"Pennsylvania, The Keystone State", "2"},          // 16
+    {"Ohio, The Buckeye State", "1.8"},                 // 17
+    {"Kentucky, The Bluegrass State", "4"},             // 18
+    {"Indiana, The Hoosier State", "3.3"},              // 19
+    {"Michigan, The Great Lakes State", "4.8"},         // 20
+    {"Wisconsin, The Badger State", "3"},               // 21
+    {"a blizzard, whoosh!", {}},                        // 22
+    {"Illinois, The Prairie State", "2"},               // 23
+    {"Missouri, The Show Me State", "3"},               // 24
+    {"the evening news!", {}},                          // 25
+    {"Iowa, The Hawkeye State", "3"},                   // 26
+    {"Minnesota, The North Star State", "5"},           // 27
+    {"North Dakota, The Peace Garden State", "2.4"},    // 28
+    {"South Dakota, The Coyote State", "2.4"},          // 29
+    {"Nebraska, The Cornhusker State", "4"},            // 30
+    {"Kansas, The Sunflower State", "3"},               // 31
+    {"Colorado, The Centennial State", "4.5"},          // 32
+    {"a smoke filled room!", {}},                       // 33
+    {"Wyoming, The Equality State", "2.4"},             // 34
+    {"the evening news!", {}},                          // 35
+    {"Montana, The Treasure State", "2.4"},             // 36
+    {"Idaho, The Gem State", "3.2"},                    // 37
+    {"Alaska, The Last Frontier", "2.4"},               // 38
+    {"Washington, The Evergreen State", "3.6"},         // 39
+    {"Oregon, The Beaver State", "3.5"},                // 40
+    {"California, The Golden State", "5.5"},            // 41
+    {"Hawaii, The Aloha State", "3.2"},                 // 42
+    {"Nevada, The Sagebrush State", "4.8"},             // 43
+    {"Utah, The Beehive State", "4.8"},                 // 44
+    {"the evening news!", {}},                          // 45
+    {"Arizona, The Grand Canyon State", "5.5"},         // 46
+    {"a press conference", {}},                         // 47
+    {"New Mexico, The Land of Enchantment", "4"},       // 48
+    {"Texas, The Lone Star State", "3.8"},              // 49
+    {"Oklahoma, The Sooner State", "3.5"},              // 50
+    {"Arkansas, The Land of Opportunity", "3"},         // 51
+    {"Louisiana, The Pelican State", "4.0"},            // 52
+    {"Mississippi, The Magnolia State", "3.0"},         // 53
+    {"Tennessee, The Volunteer State", "3.3"},          // 54
+    {"the evening news!", {}},                          // 55
+    {"Alabama, The Heart of Dixie", "4.5"},             // 56
+    {"Florida, The Sunshine State", "2.9"},             // 57
+    {"a golf outing!", {}},                             // 58
+    {"Georgia, The Peach State", "4.8"},                // 59
+    {"the evening news!", {}},                          // 60
+    {"South Carolina, The Palmetto State", "4.5"},      // 61
+    {"North Carolina, The Tar Heel State", "4.5"},      // 62
+    {"the middle of a big fat scandal!", {}},           // 63
+    {"the evening news!", {}},                          // 64
+    {"Washington DC, The Nation's Capital", "2.4"},     // 65
 }};
 
 void NarrateState(int position) {
@@ -136,7 +137,8 @@ void DispatchLanding(int position) {
       return NarrateState(position);
     case PositionKind::EveningNews:
       // The computer's lead-in starts in column 3, under its own prefix.
-      Write(game.currentSide == player ? "The story says that you " : "  The story says that I ");
+      Write(game.currentSide == player ? std::string_view("The story says that you ")
+                                       : std::string_view("  The story says that I "));
       return RunEveningNews();
     case PositionKind::Atlantic:
     case PositionKind::Blizzard:

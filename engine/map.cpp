@@ -70,7 +70,7 @@ void DrawTile(const Tile& tile) {
 }
 
 // Named as well as marked: a jet on a special square has no tile to stand by.
-const char* JetPlace(int position) {
+std::string_view JetPlace(int position) {
   return position == 0 ? "waiting to take off" : BoardTable[position].name;
 }
 

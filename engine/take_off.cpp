@@ -67,9 +67,22 @@ bool ClosesHelp(int key) {
 
 // Every key that TakeOff's switch acts on.
 bool IsTakeOffKey(int key) {
-  return key == kKeyEnter || key == kKeyEscape || key == kKeyCtrlC ||
-         (key > 0 && key < 128 &&
-          std::string_view("hsupcbmf").find(static_cast<char>(key)) != std::string_view::npos);
+  switch (key) {
+    case kKeyEnter:
+    case kKeyEscape:
+    case kKeyCtrlC:
+    case 'h':
+    case 's':
+    case 'u':
+    case 'p':
+    case 'c':
+    case 'b':
+    case 'm':
+    case 'f':
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace
@@ -78,7 +91,8 @@ int TakeOff() {
   for (;;) {
     ClearAt(17, 21);
     Delay(200);
-    Write(game.currentSide == player ? "Your takeoff  " : "Please launch  me ");
+    Write(game.currentSide == player ? std::string_view("Your takeoff  ")
+                                     : std::string_view("Please launch  me "));
     const int key = ReadPromptKey(IsTakeOffKey);
     switch (key) {
       case kKeyEscape:

@@ -14,11 +14,6 @@ bool IsTryState(int position) {
   return BoardTable[position].kind == PositionKind::TryState;
 }
 
-void WriteAt(int column, int row, const std::string& text) {
-  GotoXY(column, row);
-  Write(text);
-}
-
 constexpr std::array<NamedLine, 20> kPlayerWinLines = {
     NamedLine{"It is your baby\n"},
     Named("Put it in your shopping bag ", "\n"),
@@ -84,20 +79,23 @@ void OfferPurchase(int position, float price) {
       }
     }
     game.player.votes += votes;
-    WriteAt(1, 7, Text(kPlayerWinLines[Rand() % 20]));
+    GotoXY(1, 7);
+    Write(kPlayerWinLines[Rand() % 20]);
     game.owner[position] = player;
   } else if (!tryState) {
     if (SoundOn()) PlayClip("data\\lost.wav");
-    WriteAt(1, 7, "No good " + name + ", you dropped it and it rolled away\n");
+    GotoXY(1, 7);
+    Print("No good ", name, ", you dropped it and it rolled away\n");
     Write("It remains unclaimed\n");
   } else {
     Delay(1000);
     if (SoundOn()) PlayClip("data\\lost.wav");
-    WriteAt(1, 7, "You failed to get it " + name + "\n");
+    GotoXY(1, 7);
+    Print("You failed to get it ", name, "\n");
     if (game.computer.position == SmokeRoomPosition) {
       Write("I am in this room and cannot take any states\n");
     } else {
-      Write("It comes over to me " + name + ", thanks for the gift\n");
+      Print("It comes over to me ", name, ", thanks for the gift\n");
       game.owner[position] = computer;
       game.computer.votes += votes;
     }
@@ -125,7 +123,7 @@ void DecidePurchase(int position, float price) {
         Write("I will pass on this one\n");
         break;
       case 2:
-        Write("I will let it go " + name + "\n");
+        Print("I will let it go ", name, "\n");
         break;
       default:
         Write("I am not interested\n");
@@ -152,22 +150,25 @@ void DecidePurchase(int position, float price) {
     if (tryState) {
       Delay(1000);
       if (SoundOn()) PlayClip("data\\wich.wav");
-      Write("I got it " + name + "\n");
+      Print("I got it ", name, "\n");
     } else {
-      WriteAt(1, 9, Text(kComputerWinLines[Rand() % 6]));
+      GotoXY(1, 9);
+      Write(kComputerWinLines[Rand() % 6]);
     }
     game.owner[position] = computer;
   } else if (!tryState) {
-    WriteAt(1, 7, "Oh no " + name + ", I grabbed it and it slipped through my wiry fingers\n");
+    GotoXY(1, 7);
+    Print("Oh no ", name, ", I grabbed it and it slipped through my wiry fingers\n");
     Write("It is still an unclaimed state\n");
   } else {
     Delay(1000);
     if (SoundOn()) PlayClip("data\\lost.wav");
-    WriteAt(1, 7, "Nuts!  I lost it " + name + "\n");
+    GotoXY(1, 7);
+    Print("Nuts!  I lost it ", name, "\n");
     if (game.player.position == SmokeRoomPosition) {
       Write("You are in the smoke filled room and do not get it\n");
     } else {
-      Write("You get it " + name + ", you owe me one now\n");
+      Print("You get it ", name, ", you owe me one now\n");
       game.owner[position] = player;
       game.player.votes += votes;
     }
@@ -206,7 +207,7 @@ void ComputerLandsOnState(int position, float price) {
 void ThinkAloud() {
   // Most of the time the computer thinks in silence.
   const int k = Rand() % 24 + 1;
-  if (k <= static_cast<int>(kThinkingLines.size())) Write(Text(kThinkingLines[k - 1]));
+  if (k <= static_cast<int>(kThinkingLines.size())) Write(kThinkingLines[k - 1]);
   Delay(3000);
 }
 

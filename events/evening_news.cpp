@@ -1,4 +1,5 @@
 #include <array>
+#include <string_view>
 
 #include "console/console.h"
 #include "engine/engine.h"
@@ -12,9 +13,9 @@ namespace {
 enum class NewsEffect { Money, GainStates, LoseState };
 
 struct NewsStory {
-  const char* story;
-  const char* secondStory;  // a few stories run to two lines
-  const char* effectLine;
+  std::string_view story;
+  std::string_view secondStory;  // a few stories run to two lines
+  std::string_view effectLine;
   NewsEffect effect;
   int amount;  // millions of dollars, or states gained; 0 gains one to three
 };
@@ -22,13 +23,13 @@ struct NewsStory {
 // Every story reads after both lead-ins: "The story says that you " and
 // "  The story says that I ".
 constexpr std::array<NewsStory, 30> kStories = {{
-    {"promised to eliminate the Internal Revenue Service\n", nullptr,
+    {"promised to eliminate the Internal Revenue Service\n", "",
      "It results in the gain of three unclaimed states\n", NewsEffect::GainStates, 3},  // 1
-    {"got drunk and punched a reporter in the nose!\n", nullptr,
+    {"got drunk and punched a reporter in the nose!\n", "",
      "It means the loss of a state to the opposition\n", NewsEffect::LoseState, 0},  // 2
-    {"promised peace in our time and a world without crime\n", nullptr,
+    {"promised peace in our time and a world without crime\n", "",
      "It results in two million dollars in campaign contributions\n", NewsEffect::Money, 2},  // 3
-    {"lied about having a law degree from Harvard\n", nullptr,
+    {"lied about having a law degree from Harvard\n", "",
      "It means a loss of seven million dollars in funds\n", NewsEffect::Money, -7},  // 4
     {"visited a sick child in the hospital\n", "There is a touching picture\n",
      "It results in one million dollars in campaign contributions\n", NewsEffect::Money, 1},  // 5
@@ -38,51 +39,51 @@ constexpr std::array<NewsStory, 30> kStories = {{
     {"gave a bundle to charity last year\n",
      "It does not mention taking a tax deduction he he he he he he\n",
      "It means three million dollars in contributions\n", NewsEffect::Money, 3},  // 7
-    {"kissed a baby on the campaign trail and made it cry\n", nullptr,
+    {"kissed a baby on the campaign trail and made it cry\n", "",
      "It means a loss of three million dollars in funds\n", NewsEffect::Money, -3},  // 8
-    {"helped an old lady get her social security\n", nullptr,
+    {"helped an old lady get her social security\n", "",
      "It results in three million dollars in campaign contributions\n", NewsEffect::Money, 3},  // 9
-    {"have been seen frequenting a sleazy bar downtown\n", nullptr,
+    {"have been seen frequenting a sleazy bar downtown\n", "",
      "It means a loss of two million dollars in funds\n", NewsEffect::Money, -2},  // 10
-    {"have guaranteed liberty and justice for all\n", nullptr,
+    {"have guaranteed liberty and justice for all\n", "",
      "It results in the gain of two unclaimed states\n", NewsEffect::GainStates, 2},  // 11
-    {"said that the average voter is a dope!\n", nullptr,
+    {"said that the average voter is a dope!\n", "",
      "It means the loss of a state to the opposition\n", NewsEffect::LoseState, 0},  // 12
-    {"will make sure that the world is free and democratic\n", nullptr,
+    {"will make sure that the world is free and democratic\n", "",
      "It results in the gain of an unclaimed state\n", NewsEffect::GainStates, 1},  // 13
-    {"went to Canada during the Vietnam War\n", nullptr,
+    {"went to Canada during the Vietnam War\n", "",
      "It means the loss of a state to the opposition\n", NewsEffect::LoseState, 0},  // 14
-    {"promised to make April Fools Day a national holiday\n", nullptr,
+    {"promised to make April Fools Day a national holiday\n", "",
      "It results in the gain of two unclaimed states\n", NewsEffect::GainStates, 2},  // 15
-    {"remarked that George Washington was a dirty old man\n", nullptr,
+    {"remarked that George Washington was a dirty old man\n", "",
      "It means the loss of a state to the opposition\n", NewsEffect::LoseState, 0},  // 16
-    {"guaranteed an economic boom over the next four years\n", nullptr,
+    {"guaranteed an economic boom over the next four years\n", "",
      "It means a gain of one to three unclaimed states\n", NewsEffect::GainStates, 0},  // 17
-    {"failed to declare certain income on a tax return\n", nullptr,
+    {"failed to declare certain income on a tax return\n", "",
      "It means the loss of a state to the opposition\n", NewsEffect::LoseState, 0},  // 18
-    {"offered to make all personal investments public\n", nullptr,
+    {"offered to make all personal investments public\n", "",
      "It means the gain of one to three unclaimed states\n", NewsEffect::GainStates, 0},  // 19
-    {"planned to steal the opposition's strategy handbook\n", nullptr,
+    {"planned to steal the opposition's strategy handbook\n", "",
      "It means the loss of a state to the opposition\n", NewsEffect::LoseState, 0},  // 20
-    {"won the debate we had on television last night\n", nullptr,
+    {"won the debate we had on television last night\n", "",
      "It results in the gain of two unclaimed states\n", NewsEffect::GainStates, 2},  // 21
-    {"have been seen gambling wildly in a Las Vegas casino\n", nullptr,
+    {"have been seen gambling wildly in a Las Vegas casino\n", "",
      "It means the loss of a state to the opposition\n", NewsEffect::LoseState, 0},  // 22
-    {"have been a Boy Scout leader for five years\n", nullptr,
+    {"have been a Boy Scout leader for five years\n", "",
      "It results in one million dollars in campaign contributions\n", NewsEffect::Money, 1},  // 23
-    {"have a police record for shoplifting underwear\n", nullptr,
+    {"have a police record for shoplifting underwear\n", "",
      "It means a loss of three million dollars in funds\n", NewsEffect::Money, -3},  // 24
-    {"promised every voter a high paying and easy no show job\n", nullptr,
+    {"promised every voter a high paying and easy no show job\n", "",
      "It means a gain of two unclaimed states\n", NewsEffect::GainStates, 2},  // 25
-    {"have been seen stealing chocolate from a candy store\n", nullptr,
+    {"have been seen stealing chocolate from a candy store\n", "",
      "It means the loss of a state to the opposition\n", NewsEffect::LoseState, 0},  // 26
-    {"have never ever ever told a lie\n", nullptr,
+    {"have never ever ever told a lie\n", "",
      "It results in four million dollars in campaign contributions\n", NewsEffect::Money, 4},  // 27
-    {"like to cross dress at night for kicks\n", nullptr,
+    {"like to cross dress at night for kicks\n", "",
      "It means a loss of four million dollars in funds\n", NewsEffect::Money, -4},  // 28
-    {"have pledged to make every American a millionaire\n", nullptr,
+    {"have pledged to make every American a millionaire\n", "",
      "It results in the gain of an unclaimed state\n", NewsEffect::GainStates, 1},  // 29
-    {"had long hair and smoked marijuana in the sixties\n", nullptr,
+    {"had long hair and smoked marijuana in the sixties\n", "",
      "It means the loss of a state to the opposition\n", NewsEffect::LoseState, 0},  // 30
 }};
 
@@ -159,7 +160,7 @@ constexpr std::array<NamedLine, 15> kComputerLossRemarks = {
 };
 
 void Remark(const std::array<NamedLine, 15>& remarks) {
-  Write(Text(remarks[Rand() % 15]));
+  Write(remarks[Rand() % 15]);
 }
 
 void ReactToGain() {
@@ -197,7 +198,7 @@ void RunEveningNews() {
   GotoXY(25, 5);
   const NewsStory& story = kStories[DrawFromDeck(game.newsDeck) - 1];
   Write(story.story);
-  if (story.secondStory != nullptr) Write(story.secondStory);
+  Write(story.secondStory);
   Write(story.effectLine);
   switch (story.effect) {
     case NewsEffect::Money:

@@ -1,4 +1,5 @@
 #include <array>
+#include <string_view>
 
 #include "console/console.h"
 #include "engine/engine.h"
@@ -11,8 +12,8 @@ namespace {
 struct Hazard {
   int position;
   float charge;
-  std::array<const char*, 3> playerLines;
-  std::array<const char*, 3> computerLines;
+  std::array<std::string_view, 3> playerLines;
+  std::array<std::string_view, 3> computerLines;
 };
 
 // The scandal names the player on both sides and is written out below.
@@ -43,14 +44,14 @@ constexpr std::array<Hazard, 3> kHazards = {{
 
 constexpr float kScandalCharge = 4.0f;
 
-constexpr std::array<const char*, 7> kPlayerDaysOff = {
+constexpr std::array<std::string_view, 7> kPlayerDaysOff = {
     "play tennis with your campaign manager", "take in an R rated movie",
     "play golf with your press secretary",    "go to a football game",
     "play with your baseball cards",          "read a cheap and raunchy novel",
     "play cards with your speech writer",
 };
 
-constexpr std::array<const char*, 7> kComputerDaysOff = {
+constexpr std::array<std::string_view, 7> kComputerDaysOff = {
     "stay inside and read a few comic books",
     "stay in the sack and watch TV",
     "play checkers with my running mate",
@@ -76,7 +77,7 @@ void LandOnHazard(int position) {
     for (const Hazard& hazard : kHazards) {
       if (hazard.position != position) continue;
       const auto& lines = game.currentSide == player ? hazard.playerLines : hazard.computerLines;
-      for (const char* line : lines) Write(line);
+      for (std::string_view line : lines) Write(line);
       ChangeMoney(candidate, -hazard.charge);
     }
   }

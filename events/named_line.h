@@ -2,9 +2,9 @@
 // player's party: the text before the name, the name, and the text after it.
 #pragma once
 
-#include <string>
 #include <string_view>
 
+#include "console/console.h"
 #include "model/game_state.h"
 
 namespace ballotrek {
@@ -26,12 +26,11 @@ constexpr NamedLine PartyNamed(std::string_view before, std::string_view after) 
   return {before, after, NamedLine::Name::Party};
 }
 
-inline std::string Text(const NamedLine& line) {
-  std::string text(line.before);
-  if (line.name == NamedLine::Name::First) text += game.firstName;
-  if (line.name == NamedLine::Name::Party) text += game.partyName;
-  text += line.after;
-  return text;
+inline void Write(const NamedLine& line) {
+  std::string_view name;
+  if (line.name == NamedLine::Name::First) name = game.firstName;
+  if (line.name == NamedLine::Name::Party) name = game.partyName;
+  Print(line.before, name, line.after);
 }
 
 }  // namespace ballotrek

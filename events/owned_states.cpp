@@ -101,19 +101,19 @@ bool ComputerWantsToChallenge(int stateVotes, float cost) {
 
 void RemarkAlreadyOwned() {
   if (game.currentSide == player) {
-    Write(Text(kPlayerOwnsItLines[Rand() % 5]));
+    Write(kPlayerOwnsItLines[Rand() % 5]);
   } else {
     const int k = Rand() % 3 + 1;
-    Write(Text(kComputerOwnsItLines[k - 1]));
+    Write(kComputerOwnsItLines[k - 1]);
   }
 }
 
 void RemarkOnComputerState() {
-  Write(Text(kOnComputerStateLines[Rand() % 5]));
+  Write(kOnComputerStateLines[Rand() % 5]);
 }
 
 void RemarkOnPlayerState() {
-  Write(Text(kOnPlayerStateLines[Rand() % 15]));
+  Write(kOnPlayerStateLines[Rand() % 15]);
 }
 
 void OfferChallenge(int position, float price) {
@@ -132,11 +132,11 @@ void OfferChallenge(int position, float price) {
   Delay(1000);
   if (roll <= 9) {
     if (SoundOn()) PlayClip("data\\lost.wav");
-    Write(Text(kPlayerChallengeFailedLines[Rand() % 5]));
+    Write(kPlayerChallengeFailedLines[Rand() % 5]);
   } else {
     MoveState(position, computer, player);
     if (SoundOn()) PlayClip("data\\wich.wav");
-    Write(Text(kPlayerChallengeWonLines[Rand() % 5]));
+    Write(kPlayerChallengeWonLines[Rand() % 5]);
   }
   ShowStandingLine();
 }
@@ -152,7 +152,7 @@ void DecideChallenge(int position, float price) {
   PrintCost(cost);
   ThinkAloud();
   if (!ComputerWantsToChallenge(votes, cost)) {
-    Write(Text(kRefusalLines[Rand() % 6]));
+    Write(kRefusalLines[Rand() % 6]);
     return;
   }
 

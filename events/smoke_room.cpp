@@ -37,7 +37,7 @@ bool VotesEndTheGameFor(int receiver) {
          (game.player.votes == 269 && game.computer.votes == 269);
 }
 
-void SneakOut(int pause, const char* first, const std::string& second) {
+void SneakOut(int pause, std::string_view first, const NamedLine& second) {
   Delay(pause);
   if (SoundOn()) PlayClip("data\\smro.wav");
   GotoXY(1, 1);
@@ -49,13 +49,13 @@ void PlayerRoomTurn() {
   if (game.computer.inSmokeRoom) {
     SneakOut(1000,
              "You were in the smoke filled room, but nice move he he he he he he he he he he\n",
-             "you crouched down and scampered out the door when I came in\n");
+             NamedLine{"you crouched down and scampered out the door when I came in\n"});
     game.player.inSmokeRoom = false;
     return;
   }
   if (Rand() % 20 + 1 > 18) {
     SneakOut(1000, "You were in the smoke filled room, but\n",
-             "Slick move!  You snuck out behind a big fat guy by the door\n");
+             NamedLine{"Slick move!  You snuck out behind a big fat guy by the door\n"});
     game.player.inSmokeRoom = false;
     return;
   }
@@ -76,15 +76,15 @@ void PlayerRoomTurn() {
 
 void ComputerRoomTurn() {
   if (game.player.inSmokeRoom) {
-    SneakOut(500, "I was in the smoke filled room, but\n",
-             "thanks " + game.firstName +
-                 ", he he he he he he he he you came in and I snuck out behind you\n");
+    SneakOut(
+        500, "I was in the smoke filled room, but\n",
+        Named("thanks ", ", he he he he he he he he you came in and I snuck out behind you\n"));
     game.computer.inSmokeRoom = false;
     return;
   }
   if (Rand() % 20 + 1 > 18) {
     SneakOut(2000, "I was in the smoke filled room, but\n",
-             "oh baby, I bolted out during a toast to Herbert Hoover\n");
+             NamedLine{"oh baby, I bolted out during a toast to Herbert Hoover\n"});
     game.computer.inSmokeRoom = false;
     return;
   }
@@ -131,7 +131,7 @@ void ShowRoomScene() {
   const int k = DrawFromDeck(game.roomDeck);
   GotoXY(1, 2);
   const auto& scenes = game.currentSide == player ? kPlayerScenes : kComputerScenes;
-  Write(Text(scenes[k - 1]));
+  Write(scenes[k - 1]);
 }
 
 void SendIntruderToRoom(int position) {

@@ -26,42 +26,42 @@ int OtherSide(int side) {
   return side == player ? computer : player;
 }
 
-std::string GrantLine(int grant, int side, int position) {
-  const std::string name = BoardTable[position].name;
-  const std::string votes = std::to_string(BoardTable[position].electoralVotes);
+void SayGrant(int grant, int side, int position) {
+  const std::string_view name = BoardTable[position].name;
+  const int votes = BoardTable[position].electoralVotes;
   if (side == player) {
     switch (grant) {
       case 1:
-        return "You win " + name + " and its " + votes + " votes " + game.firstName + "\n";
+        return Print("You win ", name, " and its ", votes, " votes ", game.firstName, "\n");
       case 2:
-        return "You also get " + name + " and its " + votes + " votes\n";
+        return Print("You also get ", name, " and its ", votes, " votes\n");
       default:
-        return "And you get " + name + " and its " + votes + " votes\n";
+        return Print("And you get ", name, " and its ", votes, " votes\n");
     }
   }
   switch (grant) {
     case 1:
-      return "Goodie goodie, I take " + name + " and its " + votes + " votes " + game.firstName +
-             "\n";
+      return Print("Goodie goodie, I take ", name, " and its ", votes, " votes ", game.firstName,
+                   "\n");
     case 2:
-      return "I also take " + name + " and its " + votes + " votes\n";
+      return Print("I also take ", name, " and its ", votes, " votes\n");
     default:
-      return "And I get " + name + " and its " + votes + " votes\n";
+      return Print("And I get ", name, " and its ", votes, " votes\n");
   }
 }
 
-std::string NoneLeftLine(int grant, int side) {
+void SayNoneLeft(int grant, int side) {
   const std::string& name = game.firstName;
   switch (grant) {
     case 1:
-      return side == player ? "There are no unclaimed states left to win " + name + "\n"
-                            : "There are no unclaimed states left for me " + name + "\n";
+      return side == player ? Print("There are no unclaimed states left to win ", name, "\n")
+                            : Print("There are no unclaimed states left for me ", name, "\n");
     case 2:
-      return side == player ? "That is it " + name + ", there are no more states"
-                            : "That is the last one " + name + ", no more states";
+      return side == player ? Print("That is it ", name, ", there are no more states")
+                            : Print("That is the last one ", name, ", no more states");
     default:
-      return side == player ? "Unfortunately " + name + " there are no more states"
-                            : "I got the last one " + name + ", the cupboard is bare";
+      return side == player ? Print("Unfortunately ", name, " there are no more states")
+                            : Print("I got the last one ", name, ", the cupboard is bare");
   }
 }
 
@@ -80,8 +80,11 @@ void TransferStateToOpponent() {
   }
   const int position = ScanFrom(start, side);
   if (position == kNotFound) {
-    Write(side == player ? "Lucky you " + name + " you do not have any states to lose!"
-                         : "Sorry " + name + " I do not have a single state yet");
+    if (side == player) {
+      Print("Lucky you ", name, " you do not have any states to lose!");
+    } else {
+      Print("Sorry ", name, " I do not have a single state yet");
+    }
     return;
   }
   const BoardPosition& state = BoardTable[position];
@@ -107,10 +110,9 @@ void GainUnclaimedStates(int count) {
     if (grant == 3 && side == computer) start = Rand() % 66;
     const int position = ScanFrom(start, Unclaimed);
     if (position == kNotFound) {
-      Write(NoneLeftLine(grant, side));
-      return;
+      return SayNoneLeft(grant, side);
     }
-    Write(GrantLine(grant, side, position));
+    SayGrant(grant, side, position);
     game.owner[position] = side;
     CandidateOf(side).votes += BoardTable[position].electoralVotes;
   }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 namespace ballotrek {
 
@@ -24,7 +25,7 @@ inline constexpr int Unclaimed = 0;
 inline constexpr int NotOwnable = 3;
 
 struct BoardPosition {
-  const char* name;
+  std::string_view name;
   PositionKind kind;
   int electoralVotes;
   float price;

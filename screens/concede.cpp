@@ -32,7 +32,7 @@ void ConcedeGame() {
 
   GotoXY(25, 13);
   Write("Come back in four years my ambitious friend!");
-  SayFarewell("Bye for now pal!", "Press ESCAPE to exit ");
+  SayFarewell(NamedLine{"Bye for now pal!"}, "Press ESCAPE to exit ");
 }
 
 }  // namespace ballotrek

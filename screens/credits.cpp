@@ -25,7 +25,7 @@ void WriteTitleLines() {
   Write("Made to be played and shared");
 }
 
-void SayFarewell(const std::string& farewell, const char* exitPrompt) {
+void SayFarewell(const NamedLine& farewell, std::string_view exitPrompt) {
   WriteMakersLines();
   GotoXY(34, 21);
   Write(farewell);

@@ -1,7 +1,9 @@
 // Lines and waits shared by the screens that open and end the program.
 #pragma once
 
-#include <string>
+#include <string_view>
+
+#include "events/named_line.h"
 
 namespace ballotrek {
 
@@ -20,6 +22,6 @@ void WaitForEscape();
 // The last screen's close: the makers' lines, the farewell at column 34 of
 // row 21, after 3 seconds the exit prompt below it, then Escape ends the
 // program (with the exit clip when sound is on).
-[[noreturn]] void SayFarewell(const std::string& farewell, const char* exitPrompt);
+[[noreturn]] void SayFarewell(const NamedLine& farewell, std::string_view exitPrompt);
 
 }  // namespace ballotrek

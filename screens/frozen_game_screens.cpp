@@ -54,7 +54,7 @@ void FreezeGame() {
   ClearScreen();
   GotoXY(16, 12);
   Write("GAME HAS BEEN FROZEN!  COME BACK FOR CONCLUSION");
-  SayFarewell("Bye for now pal!", "Press ESCAPE to exit ");
+  SayFarewell(NamedLine{"Bye for now pal!"}, "Press ESCAPE to exit ");
 }
 
 void OfferResume() {

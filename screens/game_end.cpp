@@ -10,9 +10,10 @@
 namespace ballotrek {
 namespace {
 
-void WriteAt(int column, int row, const std::string& text) {
+template <typename... Pieces>
+void WriteAt(int column, int row, const Pieces&... pieces) {
   GotoXY(column, row);
-  Write(text);
+  Print(pieces...);
 }
 
 // The side that did not go broke takes every state still unclaimed and
@@ -29,24 +30,24 @@ bool TiedAt269() {
 }
 
 void PlayerWinsByVotes(const std::string& name) {
-  WriteAt(22, 3, "Congratulations " + name + ", you beat me!");
-  WriteAt(17, 5, "You have brought the " + game.partyName + " party to victory");
+  WriteAt(22, 3, "Congratulations ", name, ", you beat me!");
+  WriteAt(17, 5, "You have brought the ", game.partyName, " party to victory");
   GotoXY(23, 7);
   Print("You win with ", game.player.votes, " votes, i have ", game.computer.votes);
 }
 
 void ComputerWinsByVotes(const std::string& name) {
-  WriteAt(21, 3, "I beat you " + name + " fair and square!");
+  WriteAt(21, 3, "I beat you ", name, " fair and square!");
   WriteAt(18, 5, "I have brought the Technocrat Party to victory");
   GotoXY(23, 7);
   Print("I win with ", game.computer.votes, " votes, you have ", game.player.votes);
 }
 
 void ComputerWentBroke(const std::string& name) {
-  WriteAt(19, 3, "Congratulations " + name + ", you beat me!");
+  WriteAt(19, 3, "Congratulations ", name, ", you beat me!");
   WriteAt(21, 5, "I lost my shirt and i feel pretty hurt.");
-  WriteAt(17, 7, "You have brought the " + game.partyName + " party to victory");
-  WriteAt(23, 9, "But " + name + ", i will get you next time for sure!");
+  WriteAt(17, 7, "You have brought the ", game.partyName, " party to victory");
+  WriteAt(23, 9, "But ", name, ", i will get you next time for sure!");
   WriteAt(12, 11, "You get the remaining states and electoral votes");
   GiveRemainingStatesTo(player);
   GotoXY(23, 13);
@@ -58,10 +59,10 @@ void ComputerWentBroke(const std::string& name) {
 }
 
 void PlayerWentBroke(const std::string& name) {
-  WriteAt(30, 3, "I beat you " + name);
+  WriteAt(30, 3, "I beat you ", name);
   WriteAt(13, 5, "Your campaign is now trash since you ran out of cash.");
   WriteAt(20, 7, "I have brought the Technocrats to sweet victory.");
-  WriteAt(24, 9, "Oh " + name + ", you are no match for me");
+  WriteAt(24, 9, "Oh ", name, ", you are no match for me");
   WriteAt(17, 11, "I get the remaining states and electoral votes");
   GiveRemainingStatesTo(computer);
   GotoXY(23, 13);
@@ -69,7 +70,7 @@ void PlayerWentBroke(const std::string& name) {
   if (TiedAt269()) {
     WriteAt(11, 15, "The House of Representatives broke the tie in my favor!");
     WriteAt(11, 17, "They know that i am better with a buck!  Oh yes, they are right");
-    WriteAt(5, 19, "I will enjoy my term in office, better luck next time " + name);
+    WriteAt(5, 19, "I will enjoy my term in office, better luck next time ", name);
   }
 }
 
@@ -80,18 +81,18 @@ void HouseBreaksTheTie(const std::string& name) {
   if (game.player.money < game.computer.money) {
     Write("The House of Representatives broke the tie in my favor!");
     WriteAt(11, 7, "They know that i am better with a buck!  oh yes, they are right");
-    WriteAt(5, 9, "I will enjoy my term in office, better luck next time " + name);
+    WriteAt(5, 9, "I will enjoy my term in office, better luck next time ", name);
   } else if (game.computer.money < game.player.money) {
     Write("The House of Representatives broke the tie in your favor!");
     WriteAt(1, 7,
             "They say  that you are better with a buck!\n"
             "Oh well, that is a dubious assertion at best");
-    WriteAt(5, 10, "So enjoy your term in office, I will win  next time " + name);
+    WriteAt(5, 10, "So enjoy your term in office, I will win  next time ", name);
   } else {
     Write("The House of Representatives broke the tie in your favor!");
     WriteAt(1, 7, "They say  that it is better to have a human as President than a computer!");
-    WriteAt(1, 9, "That is blatant discrimination " + name + " and I object");
-    WriteAt(5, 11, "So enjoy your term in office, I will win  next time " + name);
+    WriteAt(1, 9, "That is blatant discrimination ", name, " and I object");
+    WriteAt(5, 11, "So enjoy your term in office, I will win  next time ", name);
   }
 }
 
@@ -147,7 +148,7 @@ void EndGame() {
   ClearScreen();
   GotoXY(1, 24);
   ClearLine();
-  SayFarewell("Happy campaigning " + game.firstName, "Press escape to exit ");
+  SayFarewell(Named("Happy campaigning ", ""), "Press escape to exit ");
 }
 
 }  // namespace ballotrek
