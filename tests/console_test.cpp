@@ -78,6 +78,19 @@ TEST(ScreenTest, NumbersPrintAsAStreamAndMoneyStaysToTheCent) {
   }
 }
 
+// A row coloured again after the screen was cleared keeps none of its earlier colours.
+TEST(ScreenTest, ClearedRowsLoseTheirColours) {
+  Screen screen;
+  for (const auto& [column, colour] : {std::pair{1, Colour::Player}, {10, Colour::Computer}}) {
+    screen.Clear();
+    screen.MoveTo(column, 3);
+    screen.SetColour(colour);
+    screen.Write("ab");
+  }
+  EXPECT_TRUE(screen.ColourAt(1, 3) == Colour::Default &&
+              screen.ColourAt(11, 3) == Colour::Computer);
+}
+
 // The arguments, the status, the start of standard output and the first line on standard error.
 TEST(OptionsTest, HelpAndVersionAnswerAndAnythingElseIsRefused) {
   const std::tuple<std::vector<const char*>, int, std::string, std::string> rows[] = {
