@@ -95,7 +95,8 @@ TEST_F(GameE2eTest, MapListSoundFreezeResumeAndConcede) {
                            {"nn", 17, 21, kTakeOffPrompt}},
                           kSlow));
     if (evening == 0) {
-      ASSERT_TRUE(game.Walk({{"m", 60, 7, "<NY>"}}, kSlow));
+      ASSERT_TRUE(
+          game.Walk({{"m", 1, 24, "Press space bar when ready "}, {"", 60, 7, "<NY>"}}, kSlow));
       EXPECT_NE(game.Background(61, 8), -1);                      // the votes under New York
       EXPECT_NE(game.Background(61, 8), game.Background(24, 7));  // and Montana's brackets
       EXPECT_NE(game.Background(24, 7), -1);
