@@ -62,7 +62,7 @@ class PrintedLine {
  public:
   void Add(std::string_view text) {
     if (text.size() > sizeof text_ - size_) return Spill(text);
-    std::memcpy(text_ + size_, text.data(), text.size());
+    if (!text.empty()) std::memcpy(text_ + size_, text.data(), text.size());  // data() may be null
     size_ += text.size();
   }
   void Add(char c) { Add({&c, 1}); }
