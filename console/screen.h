@@ -35,7 +35,7 @@ class Screen {
   int row() const { return row_; }
   char At(int column, int row) const {
     if (column < 1 || column > kColumns || row < 1 || row > kRows) return ' ';
-    return cells_[row - 1][column - 1];
+    return cells_[Cell(column, row)];
   }
   Colour ColourAt(int column, int row) const;
   // The text of a row from a column on, trailing blanks kept.
@@ -44,19 +44,26 @@ class Screen {
   std::string Dump() const;            // every row, numbered, for failures
 
  private:
-  void NextRow();
-  char* StartRun(std::ptrdiff_t& room);
-  void EndRun(std::ptrdiff_t length);
-  void Paint(int column, std::size_t length);
+  static std::size_t Cell(int column, int row) {
+    return static_cast<std::size_t>((row - 1) * kColumns + column - 1);
+  }
+  struct Pen;
+  void Wrote(std::string_view text, std::size_t plain, int column, int row);
+  [[gnu::noinline]] void WriteRuns(std::string_view text);
+  [[gnu::cold, gnu::noinline]] void Scroll();
+  [[gnu::cold, gnu::noinline]] void Paint(int column, int row, std::size_t length);
 
-  std::array<std::array<char, kColumns>, kRows> cells_{};
+  std::array<char, kColumns * kRows> cells_{};  // row after row
   // Only rows with their bit set in colouredRows_ keep their colours here;
   // every cell of another row has the default colour. Most screens have none.
   std::array<std::array<Colour, kColumns>, kRows> colours_{};
-  std::uint32_t colouredRows_ = 0;
-  Colour colour_ = Colour::Default;
+  // The column and the row are set one at a time and read together by a
+  // write; apart, the compiler cannot join the two reads into one, which
+  // would wait for both stores to reach memory.
   int column_ = 1;
+  std::uint32_t colouredRows_ = 0;
   int row_ = 1;
+  Colour colour_ = Colour::Default;
   // Bit r - 1 set: row r may hold something other than blanks.
   static constexpr std::uint32_t kEveryRow = (1u << kRows) - 1;
   std::uint32_t writtenRows_ = kEveryRow;
