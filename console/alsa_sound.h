@@ -1,4 +1,4 @@
-// Sound on Linux: clips read with libsndfile and streamed to ALSA's
+// Sound on Linux: clips read a block at a time and streamed to ALSA's
 // default device, each to its end before the game goes on.
 #pragma once
 

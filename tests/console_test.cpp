@@ -2,9 +2,13 @@
 // command line and where the clips are found.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -12,6 +16,7 @@
 #include "console/clip_files.h"
 #include "console/keys.h"
 #include "console/screen.h"
+#include "console/wav_reader.h"
 #include "engine/options.h"
 #include "tests/support/game_test.h"
 
@@ -78,17 +83,129 @@ TEST(ScreenTest, NumbersPrintAsAStreamAndMoneyStaysToTheCent) {
   }
 }
 
-// A row coloured again after the screen was cleared keeps none of its earlier colours.
-TEST(ScreenTest, ClearedRowsLoseTheirColours) {
-  Screen screen;
-  for (const auto& [column, colour] : {std::pair{1, Colour::Player}, {10, Colour::Computer}}) {
-    screen.Clear();
-    screen.MoveTo(column, 3);
-    screen.SetColour(colour);
-    screen.Write("ab");
+// The screen as a console draws it, a character at a time: what every write must come to.
+struct Console {
+  std::array<std::array<char, 80>, 25> cells;
+  std::array<std::array<Colour, 80>, 25> colours;
+  int column = 1, row = 1;
+  Colour colour = Colour::Default;
+  void Clear() {
+    for (auto& line : cells) line.fill(' ');
+    for (auto& line : colours) line.fill(Colour::Default);
+    column = row = 1;
+    colour = Colour::Default;
   }
-  EXPECT_TRUE(screen.ColourAt(1, 3) == Colour::Default &&
-              screen.ColourAt(11, 3) == Colour::Computer);
+  void NextRow() {
+    column = 1;
+    if (row < 25) return static_cast<void>(++row);
+    std::rotate(cells.begin(), cells.begin() + 1, cells.end());
+    std::rotate(colours.begin(), colours.begin() + 1, colours.end());
+    cells[24].fill(' ');
+    colours[24].fill(Colour::Default);
+  }
+  void Put(char c) {
+    if (c == '\n') return NextRow();
+    if (c == '\r') return static_cast<void>(column = 1);
+    if (column > 80) NextRow();
+    cells[row - 1][column - 1] = c;
+    colours[row - 1][column - 1] = colour;
+    if (++column > 80 && row < 25) NextRow();
+  }
+};
+
+// Random writes of every length from every place, with line ends, carriage returns, blanks,
+// colours and scrolling, leave the screen as the console does, and a cleared row no colour.
+TEST(ScreenTest, WritesLandAsAConsoleDrawsThem) {
+  std::mt19937 draw(3);
+  Screen screen;
+  Console console;
+  console.Clear();
+  for (int step = 0; step < 20000; ++step) {
+    const unsigned what = draw() % 16;
+    if (what == 0) {
+      screen.Clear();
+      console.Clear();
+    } else if (what < 3) {
+      const int column = static_cast<int>(draw() % 82), row = static_cast<int>(draw() % 27);
+      screen.MoveTo(column, row);
+      console.column = std::clamp(column, 1, 80), console.row = std::clamp(row, 1, 25);
+    } else if (what == 3) {
+      screen.SetColour(console.colour = static_cast<Colour>(draw() % 3));
+    } else if (what == 4) {
+      const int count = static_cast<int>(draw() % 90);
+      screen.WriteBlanks(count);
+      for (int i = 0; i < count; ++i) console.Put(' ');
+    } else {
+      std::string text(draw() % (what == 5 ? 200 : 90), 'x');
+      for (char& c : text) c = "abcdefgh  \n\r"[draw() % (draw() % 4 == 0 ? 12 : 10)];
+      screen.Write(text);
+      for (char c : text) console.Put(c);
+    }
+    ASSERT_EQ(std::pair(screen.column(), screen.row()), std::pair(console.column, console.row));
+    for (int row = 1; row <= 25; ++row) {
+      for (int column = 1; column <= 80; ++column) {
+        ASSERT_EQ(screen.At(column, row), console.cells[row - 1][column - 1]) << step;
+        ASSERT_EQ(screen.ColourAt(column, row), console.colours[row - 1][column - 1]) << step;
+      }
+    }
+  }
+}
+
+std::string Little(std::uint32_t value, int bytes) {
+  std::string text;
+  for (int i = 0; i < bytes; ++i) text += static_cast<char>(value >> 8 * i);
+  return text;
+}
+
+// A WAV file's bytes: chunks before the form, the form of the tag, channels, rate and bits with a
+// sub-format after it for an extensible one, then the samples with the length told.
+std::string Wav(int tag, int channels, int rate, int bits, const std::string& subFormat = "",
+                const std::string& before = "", const std::string& samples = "abcdef",
+                std::uint32_t told = 6) {
+  std::string form = Little(tag, 2) + Little(channels, 2) + Little(rate, 4) +
+                     Little(rate * channels * bits / 8, 4) + Little(channels * bits / 8, 2) +
+                     Little(bits, 2);
+  if (!subFormat.empty()) form += Little(22, 2) + Little(16, 2) + Little(0, 4) + subFormat;
+  const std::string body = "WAVE" + before + "fmt " +
+                           Little(static_cast<std::uint32_t>(form.size()), 4) + form + "data" +
+                           Little(told, 4) + samples;
+  return "RIFF" + Little(static_cast<std::uint32_t>(body.size()), 4) + body;
+}
+
+// Clips are read two frames at a time; the reader takes 16-bit samples only, and plays what a file
+// cut short still holds.
+TEST(WavReaderTest, ReadsSixteenBitSamplesAndRefusesAnythingElse) {
+  const std::string pcm =
+      Little(1, 2) + std::string("\0\0\0\0\x10\0\x80\0\0\xAA\0\x38\x9B\x71", 14);
+  const std::string wav = Wav(1, 1, 44100, 16), cut = wav.substr(0, 40);
+  const std::tuple<std::string, int, int> files[] = {
+      // the bytes, frames read, channels
+      {wav, 3, 1},
+      {Wav(1, 2, 22050, 16, "", "LIST" + Little(3, 4) + "xyz" + Little(0, 1), "abcdefgh", 8), 2, 2},
+      {Wav(0xFFFE, 2, 8000, 16, pcm, "", "abcdefgh", 8), 2, 2},
+      {Wav(1, 1, 44100, 16, "", "", "abcdefg", 600), 3, 1},
+      {Wav(0xFFFE, 2, 8000, 16, Little(3, 2) + pcm.substr(2)), 0, 0},
+      {Wav(3, 1, 44100, 32), 0, 0},
+      {Wav(1, 1, 44100, 8), 0, 0},
+      {Wav(1, 9, 44100, 16), 0, 0},
+      {Wav(1, 1, 0, 16), 0, 0},
+      {Wav(1, 1, 44100, 16, "", "", "", 0), 0, 0},
+      {wav.substr(0, 12) + "data" + Little(6, 4) + "abcdef" + wav.substr(12, 24), 0, 0},
+      {cut, 0, 0},
+      {std::string(100, 'Z'), 0, 0}};
+  const auto path = std::filesystem::temp_directory_path() / "ballotrek-wav-test.wav";
+  for (const auto& [bytes, frames, channels] : files) {
+    std::ofstream(path, std::ios::binary) << bytes;
+    WavReader reader;
+    ASSERT_EQ(reader.Open(std::fopen(path.string().c_str(), "rb")), frames > 0) << bytes;
+    std::vector<std::int16_t> samples(16);
+    std::size_t read = 0;
+    for (std::size_t more; (more = reader.Read(samples.data() + read * 2, 2)) > 0;) read += more;
+    EXPECT_EQ(read, static_cast<std::size_t>(frames)) << bytes;
+    EXPECT_EQ(reader.channels(), channels) << bytes;
+    EXPECT_EQ(samples[0], frames > 0 ? 'b' << 8 | 'a' : 0) << bytes;
+  }
+  std::filesystem::remove(path);
 }
 
 // The arguments, the status, the start of standard output and the first line on standard error.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "console/alsa_sound.h"
+#include "console/wav_reader.h"
 
 namespace ballotrek {
 namespace {
@@ -84,6 +85,14 @@ TEST(Clips, EveryClipDecodesIsAudibleAndDiffersFromTheOthers) {
     std::vector<short> samples(static_cast<std::size_t>(info.frames * info.channels));
     EXPECT_EQ(sf_readf_short(sound, samples.data(), info.frames), info.frames) << name;
     sf_close(sound);
+    // The game's own reader gives the same samples, a block at a time.
+    WavReader reader;
+    ASSERT_TRUE(reader.Open(std::fopen((BALLOTREK_DATA_DIR "/" + name + ".wav").c_str(), "rb")));
+    std::vector<short> read(samples.size() + 1000);
+    std::size_t at = 0;
+    for (std::size_t more; (more = reader.Read(read.data() + at, 1000)) > 0;) at += more;
+    read.resize(at);
+    EXPECT_EQ(read, samples) << name;
     // The anthem plays through the title; the rest are a few seconds at most.
     const double seconds = static_cast<double>(info.frames) / info.samplerate;
     EXPECT_TRUE(seconds >= 0.2 && seconds <= (name == "anth" ? 30 : 5)) << name << seconds;
