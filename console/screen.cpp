@@ -214,37 +214,31 @@ struct Screen::Pen {
 // only what follows it, if more than a last line end, is written a run at
 // a time.
 void Screen::Write(std::string_view text) {
-  if (text.empty()) return;
   const int column = column_, row = row_;
-  if (static_cast<std::size_t>(column) - 1 + text.size() > kColumns) return WriteRuns(text);
-  Wrote(text, CopyUntilEnder(&cells_[Cell(column, row)], text.data(), text.size()), column, row);
-}
-
-// The text's first `plain` bytes are in the cells from the cursor, at the
-// column and row given, and all of the text fits in the row.
-inline void Screen::Wrote(std::string_view text, std::size_t plain, int column, int row) {
-  if (plain != 0) {
-    const std::uint32_t bit = 1u << (row - 1);
-    writtenRows_ |= bit;
-    if (colour_ != Colour::Default || (colouredRows_ & bit) != 0) Paint(column, row, plain);
-    column += static_cast<int>(plain);
-    if (column > kColumns && row < kRows) {  // the last column taken
-      column = 1;
-      ++row;
-    }
-    column_ = column;
-    row_ = row;
+  // Colours, and a text that reaches past the row, go the long way.
+  if (static_cast<std::size_t>(column) - 1 + text.size() > kColumns || text.empty() ||
+      colour_ != Colour::Default || colouredRows_ != 0) {
+    return WriteRuns(text);
   }
-  if (plain == text.size()) return;
-  if (plain + 1 == text.size() && text[plain] == '\n') {
-    column_ = 1;
-    if (row < kRows) {
+  const std::size_t plain = CopyUntilEnder(&cells_[Cell(column, row)], text.data(), text.size());
+  if (plain != 0) writtenRows_ |= 1u << (row - 1);
+  if (plain == text.size()) {
+    if (column + static_cast<int>(plain) <= kColumns) {
+      column_ = column + static_cast<int>(plain);
+    } else if (row < kRows) {  // the last column taken
+      column_ = 1;
       row_ = row + 1;
     } else {
-      Scroll();
+      column_ = kColumns + 1;
     }
     return;
   }
+  if (plain + 1 == text.size() && text[plain] == '\n' && row < kRows) {
+    column_ = 1;
+    row_ = row + 1;
+    return;
+  }
+  column_ = column + static_cast<int>(plain);  // inside the row: an end follows
   WriteRuns(text.substr(plain));
 }
 
@@ -272,16 +266,19 @@ void Screen::WriteRuns(std::string_view text) {
   }
 }
 
+// Blanks inside the row change nothing on a row that is blank already.
 void Screen::WriteBlanks(int count) {
   const int column = column_;
-  if (count > 0 && column + count <= kColumns) {  // inside the row, as most are
-    FillBlanks(&cells_[Cell(column, row_)], static_cast<std::size_t>(count));
-    const std::uint32_t bit = 1u << (row_ - 1);
-    writtenRows_ |= bit;
-    if (colour_ != Colour::Default || (colouredRows_ & bit) != 0) Paint(column, row_, count);
-    column_ = column + count;
-    return;
+  if (count <= 0 || column + count > kColumns || colour_ != Colour::Default || colouredRows_ != 0) {
+    return WriteBlankRuns(count);
   }
+  if (const std::uint32_t bit = 1u << (row_ - 1); (writtenRows_ & bit) != 0) {
+    FillBlanks(&cells_[Cell(column, row_)], static_cast<std::size_t>(count));
+  }
+  column_ = column + count;
+}
+
+void Screen::WriteBlankRuns(int count) {
   Pen pen(*this);
   while (count > 0) {
     std::size_t room;

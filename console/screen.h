@@ -48,8 +48,8 @@ class Screen {
     return static_cast<std::size_t>((row - 1) * kColumns + column - 1);
   }
   struct Pen;
-  void Wrote(std::string_view text, std::size_t plain, int column, int row);
   [[gnu::noinline]] void WriteRuns(std::string_view text);
+  [[gnu::noinline]] void WriteBlankRuns(int count);
   [[gnu::cold, gnu::noinline]] void Scroll();
   [[gnu::cold, gnu::noinline]] void Paint(int column, int row, std::size_t length);
 
