@@ -16,10 +16,13 @@
 #include "console/seams.h"
 
 namespace ballotrek {
+
+Screen detail::gameScreen;
+
 namespace {
 
 Backends installed;
-Screen screen;
+constexpr Screen& screen = detail::gameScreen;
 std::deque<std::string> pendingWords;
 std::optional<int> heldKey;  // a key read ahead by ReadPromptKey
 
@@ -139,22 +142,6 @@ Screen& GameScreen() {
   return screen;
 }
 
-void GotoXY(int column, int row) {
-  screen.MoveTo(column, row);
-}
-
-void ClearLine() {
-  screen.WriteBlanks(50);
-}
-
-void ClearScreen() {
-  screen.Clear();
-}
-
-void Write(std::string_view text) {
-  screen.Write(text);
-}
-
 namespace detail {
 
 char* PrintedLine::Room(std::size_t length) {
@@ -188,10 +175,6 @@ void PrintedLine::Spill(std::string_view text) {
 }
 
 }  // namespace detail
-
-void SetColour(Colour colour) {
-  screen.SetColour(colour);
-}
 
 // Sleeps until the deadline instead of watching the clock, so a pause costs
 // no processor time; keys typed meanwhile wait in the input queue.

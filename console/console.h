@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "console/screen.h"
+
 namespace ballotrek {
 
 // Key codes returned by ReadKey.
@@ -23,13 +25,22 @@ inline constexpr int kKeySpecial = 256;
 // answers a single-key prompt.
 inline constexpr int kKeyPasted = 0x1000;
 
-// The colour of what is written next. Each side's colour shows where the
-// terminal has colours; Default is the terminal's own.
-enum class Colour : unsigned char { Default, Player, Computer };
+namespace detail {
+// The screen every write goes to; GameScreen() in seams.h gives it to the
+// backends. The calls below that only write to it are inline, as the game
+// makes a great many of them.
+extern Screen gameScreen;
+}  // namespace detail
 
-void GotoXY(int column, int row);
-void ClearLine();    // 50 blanks from the cursor on
-void ClearScreen();  // every cell blank, cursor at column 1, row 1
+inline void GotoXY(int column, int row) {
+  detail::gameScreen.MoveTo(column, row);
+}
+inline void ClearLine() {  // 50 blanks from the cursor on
+  detail::gameScreen.WriteBlanks(50);
+}
+inline void ClearScreen() {  // every cell blank, cursor at column 1, row 1
+  detail::gameScreen.Clear();
+}
 void Delay(int milliseconds);
 int ReadKey();
 // True when a key is already waiting, so that reading it would not block.
@@ -52,9 +63,15 @@ std::string ReadWord();
 // Forgets the rest of the line that ReadWord was taking words from.
 void DiscardPendingWords();
 
-void Write(std::string_view text);
-// Stays in force until it is set again or the screen is cleared.
-void SetColour(Colour colour);
+inline void Write(std::string_view text) {
+  detail::gameScreen.Write(text);
+}
+// The colour of what is written next. Each side's colour shows where the
+// terminal has colours; Default is the terminal's own. It stays in force
+// until it is set again or the screen is cleared.
+inline void SetColour(Colour colour) {
+  detail::gameScreen.SetColour(colour);
+}
 
 namespace detail {
 // The pieces of one Print, put together to reach the screen in one write.

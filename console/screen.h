@@ -9,9 +9,11 @@
 #include <string>
 #include <string_view>
 
-#include "console/console.h"
-
 namespace ballotrek {
+
+// The colour of a cell: each side's colour shows where the terminal has
+// colours; Default is the terminal's own.
+enum class Colour : unsigned char { Default, Player, Computer };
 
 class Screen {
  public:
