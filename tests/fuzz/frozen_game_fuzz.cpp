@@ -21,8 +21,7 @@ void Check(bool kept, const char* what, const std::string& detail = "") {
   std::abort();
 }
 
-class FixedRandom : public RandomSource {  // the filler lines draw numbers
- public:
+struct FixedRandom : RandomSource {  // the filler lines draw numbers
   int Next() override { return 0; }
 };
 

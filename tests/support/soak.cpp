@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <random>
+#include <stdexcept>
 
 #include "console/console.h"
 #include "console/keys.h"
@@ -34,17 +35,12 @@ std::string BrokenRecordRule() {
     }
   }
   const auto text = [](unsigned char c) { return IsTextCharacter(c); };
-  for (const std::string* name : {&game.firstName, &game.partyName}) {
+  for (const std::string* name : {&game.firstName, &game.partyName})
     if (name->size() > kLongestTypedLine || !std::ranges::all_of(*name, text)) return "a bad name";
-  }
   return game.turnCount < 0 ? "the count of flights is negative" : "";
 }
 
 namespace {
-
-struct RuleBroken {
-  std::string rule;
-};
 
 // Types random keys, Enter most often, checking the record at every prompt.
 class RandomPlayer : public ScriptedConsole {
@@ -53,8 +49,8 @@ class RandomPlayer : public ScriptedConsole {
     watchPauses = false;  // fast, for thousands of games
   }
   int GetKey() override {
-    if (std::string broken = BrokenRecordRule(); !broken.empty()) throw RuleBroken{broken};
-    if (++typed > 1000000) throw RuleBroken{"the game never ended"};
+    if (std::string broken = BrokenRecordRule(); !broken.empty()) throw std::runtime_error(broken);
+    if (++typed > 1000000) throw std::runtime_error("the game never ended");
     if (keysLeft() > 0) return ScriptedConsole::GetKey();
     if (engine_() % 3000 == 0) return 27;  // concedes, or leaves a last screen
     const std::size_t pick = engine_() % (keys_.size() + 6);
@@ -80,12 +76,11 @@ SoakGame PlayRandomGame(unsigned seed) {
   try {
     RunGame();
   } catch (const ProcessEnded& end) {
-    result.status = end.status;
     result.problem = end.status != 0 ? "the game ended with status " + std::to_string(end.status)
                      : !keyboard.clips().empty() ? "a clip played"
                                                  : BrokenRecordRule();
-  } catch (const RuleBroken& broken) {
-    result.problem = broken.rule;
+  } catch (const std::runtime_error& broken) {  // a rule broken
+    result.problem = broken.what();
   }
   result.keys = keyboard.typed;
   return result;

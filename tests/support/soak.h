@@ -11,7 +11,6 @@ namespace ballotrek::testing {
 std::string BrokenRecordRule();
 
 struct SoakGame {
-  int status = -1;      // the status the game ended with
   long keys = 0;        // keys typed
   std::string problem;  // empty when the game kept every rule and ended properly
 };
