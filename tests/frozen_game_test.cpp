@@ -52,7 +52,7 @@ class FrozenGameTest : public GameTest {
     game.newsDeck.slots[0] = game.roomDeck.slots[0] = 3;
     game.currentSide = player;
     console.Type("fy\x1b");
-    EXPECT_EQ(RunToEnd([] { TakeOff(); }), 0);
+    EXPECT_EQ(Outcome(TakeOff), "ended with 0\n");
     std::vector<std::string> lines;
     std::istringstream in(FileText());
     for (std::string line; std::getline(in, line);) {
@@ -102,11 +102,11 @@ TEST_F(FrozenGameTest, DamagedFilesAreReportedAndLeftAlone) {
     console.Type("r\r");
     OfferResume();
     EXPECT_EQ(game.resumedGame + game.turnCount, 0);
-    EXPECT_TRUE(ShowsAt(8, 12, problem)) << ScreenDump();
+    EXPECT_TRUE(ShowsAt(8, 12, problem)) << GameScreen().Dump();
     EXPECT_EQ(FileText(), text);
   }
   console.Type("r\x1b\x1b");  // Escape quits there as at the other questions
-  EXPECT_EQ(RunToEnd(OfferResume), 0);
+  EXPECT_EQ(Outcome(OfferResume), "ended with 0\n");
   WriteLines(good, "\r\n");
   console.Type("r");
   OfferResume();
@@ -129,11 +129,11 @@ TEST_F(FrozenGameTest, FreezesNeverWriteThroughALinkAndAFailureKeepsTheGame) {
     FrozenGame frozen;
     std::string problem;
     if (links < kMostTemporaryNames) {
-      EXPECT_EQ(RunToEnd([] { TakeOff(); }), 0);
+      EXPECT_EQ(Outcome(TakeOff), "ended with 0\n");
       EXPECT_TRUE(ShowsAt(16, 12, "GAME HAS BEEN FROZEN!"));
       EXPECT_TRUE(ParseFrozenGame(FileText(), frozen, problem)) << problem;
     } else {
-      RunUntilIdle([] { TakeOff(); });
+      EXPECT_EQ(Outcome(TakeOff), "");
       EXPECT_TRUE(ShowsAt(17, 18, "The game could not be saved in bkt.dat:") && FileText() == old);
       console.Type("\r");
       EXPECT_GE(TakeOff(), 1);

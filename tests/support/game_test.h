@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,14 +20,6 @@
 #include "tests/support/soak.h"
 
 namespace ballotrek::testing {
-
-// The record keeps its rules (see soak.h): above all, each side's votes equal the votes of the
-// states it owns.
-inline ::testing::AssertionResult VotesMatchOwners() {
-  const std::string broken = BrokenRecordRule();
-  if (broken.empty()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << broken;
-}
 
 // A fresh game for Al of the Whig party, sound on, the given side to move.
 inline void FreshGame(int side = player) {
@@ -61,9 +52,8 @@ inline std::string Shown(const ScriptedConsole& console) {
   std::ostringstream shown;
   for (int row = 1; row <= Screen::kRows; ++row) {
     std::string colours;
-    for (int column = 1; column <= Screen::kColumns; ++column) {
+    for (int column = 1; column <= Screen::kColumns; ++column)
       colours += ".PC"[static_cast<int>(GameScreen().ColourAt(column, row))];
-    }
     if (!RowText(row).empty()) shown << row << "|" << RowText(row) << "\n";
     if (colours.find_first_not_of('.') != std::string::npos) shown << row << "c" << colours << "\n";
   }
@@ -74,6 +64,18 @@ inline std::string Shown(const ScriptedConsole& console) {
   return shown.str();
 }
 
+// Runs `body` until the game waits for a key not scripted or returns (""), or the process ends
+// ("ended with" its status).
+inline std::string Outcome(const std::function<void()>& body) {
+  try {
+    body();
+  } catch (const OutOfKeys&) {
+  } catch (const ProcessEnded& end) {
+    return "ended with " + std::to_string(end.status) + "\n";
+  }
+  return "";
+}
+
 // Runs `body` on a clear screen with a console of its own, the keys typed and the draws forced,
 // until the game waits for a key not scripted or ends; returns what was shown.
 inline std::string Play(const std::function<void()>& body, const std::string& keys = "",
@@ -82,13 +84,7 @@ inline std::string Play(const std::function<void()>& body, const std::string& ke
   console.Type(keys);
   console.Force(draws);
   ClearScreen();
-  std::string ended;
-  try {
-    body();
-  } catch (const OutOfKeys&) {
-  } catch (const ProcessEnded& end) {
-    ended = "ended with " + std::to_string(end.status) + "\n";
-  }
+  std::string ended = Outcome(body);
   if (console.keysLeft() > 0) ended += std::to_string(console.keysLeft()) + " keys left\n";
   if (!console.AllForcedUsed()) ended += "draws left\n";
   return ended + Shown(console);
@@ -114,7 +110,7 @@ inline ::testing::AssertionResult MatchesGolden(const std::string& name, const s
 class GameTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    static std::atomic<int> counter{0};
+    static int counter = 0;  // the tests run one at a time
     ResetGameState();
     folder = std::filesystem::temp_directory_path() /
              ("ballotrek-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
@@ -125,26 +121,6 @@ class GameTest : public ::testing::Test {
     std::filesystem::current_path(previousFolder_);
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
-  }
-
-  // Runs until the process ends and returns its status; running out of keys fails with the screen.
-  int RunToEnd(const std::function<void()>& body) {
-    try {
-      body();
-      ADD_FAILURE() << "the game returned instead of ending the process\n" << ScreenDump();
-    } catch (const ProcessEnded& end) {
-      return end.status;
-    }
-    return -1;
-  }
-  // Runs until the game waits for a key not scripted; a process end fails.
-  void RunUntilIdle(const std::function<void()>& body) {
-    try {
-      body();
-    } catch (const OutOfKeys&) {
-    } catch (const ProcessEnded& end) {
-      ADD_FAILURE() << "the process ended with status " << end.status << "\n" << ScreenDump();
-    }
   }
 
   ScriptedConsole console;

@@ -91,9 +91,6 @@ class ScriptedConsole : public Terminal,
 inline std::string RowText(int row) {
   return GameScreen().RowText(row);
 }
-inline std::string ScreenDump() {
-  return GameScreen().Dump();
-}
 inline bool ShowsAt(int column, int row, const std::string& text) {
   return GameScreen().Text(column, row, static_cast<int>(text.size())) == text;
 }
