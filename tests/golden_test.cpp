@@ -1,6 +1,5 @@
 // Every landing, story, scene, fact, voice, question and the map, as the player sees and hears
 // them, against the files in tests/golden.
-#include <set>
 #include <string>
 
 #include "engine/engine.h"
@@ -26,13 +25,10 @@ TEST_F(GoldenTest, EveryLandingOfEachSide) {
         Give(game.player.position + 1, player);
       }
       const bool tries = BoardTable[square].kind == PositionKind::TryState;
+      const std::string keys = side == computer ? "\r\r" : tries ? "\ry\r" : "\ry";
       seen += (side == player ? "== the player on " : "== the computer on ") +
               std::to_string(square) + "\n" +
-              Play(TurnLoop,
-                   side == computer ? "\r\r"
-                   : tries          ? "\ry\r"
-                                    : "\ry",
-                   side == player ? std::vector{0} : std::vector{0, 0, 0});
+              Play(TurnLoop, keys, side == player ? std::vector{0} : std::vector{0, 0, 0});
     }
   }
   EXPECT_TRUE(MatchesGolden("landings", seen));
@@ -49,13 +45,10 @@ TEST_F(GoldenTest, EveryDealOfEachDeckForEachSide) {
   for (const auto& [deck, show, name] : decks) {
     for (int side : {player, computer}) {
       FreshGame(side);
-      std::set<int> dealt;
       for (int i = 0; i < deck->size; ++i) {
         // Gains and losses stop at their Enter prompt.
         seen += "== " + std::string(name) + " " + std::to_string(i + 1) + "\n" + Play(show);
-        dealt.insert(deck->slots[i]);
       }
-      EXPECT_EQ(dealt.size(), static_cast<std::size_t>(deck->size)) << name;
       for (int slot : deck->slots) EXPECT_EQ(slot, 0) << name;
     }
   }
@@ -91,8 +84,10 @@ TEST_F(GoldenTest, EveryQuestionOfEachQuiz) {
   EXPECT_TRUE(MatchesGolden("quizzes", seen));
 }
 
-// The keys of the take-off prompt and of its help screen, each run from a fresh prompt.
-TEST_F(GoldenTest, EveryKeyAtTheTakeOffPrompt) {
+// The keys of the take-off prompt and of its help screen, each run from a fresh prompt; then the
+// map, each state at its place in the marks and the colour of its owner in the record ([player],
+// <computer>, bare when unclaimed), its votes below, between the jets' marks.
+TEST_F(GoldenTest, EveryKeyAtTheTakeOffPromptAndTheWholeMap) {
   std::string seen;
   for (const char* typed : {"h", "hd", "hm", "hn", "hS", "f", "fn", "s", "sS", "u", "p", "c", "b",
                             "m", "m ", "x", "\x1b", "\x03n"}) {
@@ -102,6 +97,12 @@ TEST_F(GoldenTest, EveryKeyAtTheTakeOffPrompt) {
     seen += "== " + std::string(typed) + "\n" + Play(TakeOff, typed);
   }
   EXPECT_TRUE(MatchesGolden("take-off", seen));
+  ResetGameState();
+  for (int position = 1; position <= kLastPosition; ++position)
+    if (BoardTable[position].electoralVotes > 0 && position % 3 != 0) Give(position, position % 3);
+  game.player.position = 49;
+  game.computer.position = 39;
+  EXPECT_TRUE(MatchesGolden("map", Play(TakeOff, "m")));
 }
 
 // The race remark at each edge of its bands of the lead.
@@ -111,24 +112,10 @@ TEST_F(GoldenTest, RaceRemarkAtEachEdgeOfItsBands) {
     FreshGame(player);
     game.player.votes = 150 + lead;
     game.computer.votes = 150;
-    ClearScreen();
-    CommentOnRace();
+    Play(CommentOnRace);
     seen += std::to_string(lead) + ":" + RowText(19) + "\n";
   }
   EXPECT_TRUE(MatchesGolden("race", seen));
-}
-
-// Each state at its place on the tile map, in the marks and the colour of its owner in the record
-// ([player], <computer>, bare when unclaimed), its votes below, between the jets' marks.
-TEST_F(GoldenTest, TheMapShowsEachStateInItsOwnersMarksAndColour) {
-  for (int position = 1; position <= kLastPosition; ++position) {
-    if (BoardTable[position].electoralVotes > 0 && position % 3 != 0) Give(position, position % 3);
-  }
-  game.player.position = 49;
-  game.computer.position = 39;
-  console.Type("m");
-  EXPECT_EQ(Outcome(TakeOff), "");
-  EXPECT_TRUE(MatchesGolden("map", Shown(console)));
 }
 
 }  // namespace
