@@ -33,16 +33,15 @@ TEST(KeysTest, EscapeSequencesAreConsumedWholeAndNoFurther) {
       {"[1;", kKeySpecial, ""}, {"\x1B", kKeyEscape, "\x1B"}, {"yn", kKeyEscape, "yn"},
       // The marks around a paste, and sequences that only look like them.
       {"[200~fy", kPasteStart, "fy"}, {"[201~", kPasteEnd, ""}, {"[2000~", kKeySpecial, ""},
-      {"[1;200~", kKeySpecial, ""}};
+      {"[1;200~", kKeySpecial, ""},
+      // A sequence that never ends is given up after the longest there is.
+      {"[" + std::string(1000, '1'), kKeySpecial, std::string(1000 - kLongestControlSequence, '1')}};
   // clang-format on
   for (const auto& [bytes, key, left] : cases) {
     std::istringstream in(bytes);
     EXPECT_EQ(FinishEscape([&in] { return in.get(); }, [&in](int) { in.unget(); }), key) << bytes;
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), left) << bytes;
   }
-  std::istringstream endless("[" + std::string(1000, '1'));
-  EXPECT_EQ(FinishEscape([&endless] { return endless.get(); }, [](int) {}), kKeySpecial);
-  EXPECT_EQ(endless.tellg(), kLongestControlSequence + 1);
   const std::pair<unsigned, int> keys[] = {
       {13, kKeyEnter},     {10, kKeyEnter},      {3, kKeyCtrlC},   {8, kKeyBackspace},
       {127, kKeyDelete},   {'~', '~'},           {9, kKeySpecial}, {0xE9, 0xE9},
