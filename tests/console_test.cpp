@@ -16,7 +16,6 @@
 #include "console/clip_files.h"
 #include "console/keys.h"
 #include "console/screen.h"
-#include "console/wav_reader.h"
 #include "engine/options.h"
 #include "tests/support/game_test.h"
 
@@ -148,63 +147,6 @@ TEST(ScreenTest, WritesLandAsAConsoleDrawsThem) {
       }
     }
   }
-}
-
-std::string Little(std::uint32_t value, int bytes) {
-  std::string text;
-  for (int i = 0; i < bytes; ++i) text += static_cast<char>(value >> 8 * i);
-  return text;
-}
-
-// A WAV file's bytes: chunks before the form, the form of the tag, channels, rate and bits with a
-// sub-format after it for an extensible one, then the samples with the length told.
-std::string Wav(int tag, int channels, int rate, int bits, const std::string& subFormat = "",
-                const std::string& before = "", const std::string& samples = "abcdef",
-                std::uint32_t told = 6) {
-  std::string form = Little(tag, 2) + Little(channels, 2) + Little(rate, 4) +
-                     Little(rate * channels * bits / 8, 4) + Little(channels * bits / 8, 2) +
-                     Little(bits, 2);
-  if (!subFormat.empty()) form += Little(22, 2) + Little(16, 2) + Little(0, 4) + subFormat;
-  const std::string body = "WAVE" + before + "fmt " +
-                           Little(static_cast<std::uint32_t>(form.size()), 4) + form + "data" +
-                           Little(told, 4) + samples;
-  return "RIFF" + Little(static_cast<std::uint32_t>(body.size()), 4) + body;
-}
-
-// Clips are read two frames at a time; the reader takes 16-bit samples only, and plays what a file
-// cut short still holds.
-TEST(WavReaderTest, ReadsSixteenBitSamplesAndRefusesAnythingElse) {
-  const std::string pcm =
-      Little(1, 2) + std::string("\0\0\0\0\x10\0\x80\0\0\xAA\0\x38\x9B\x71", 14);
-  const std::string wav = Wav(1, 1, 44100, 16), cut = wav.substr(0, 40);
-  const std::tuple<std::string, int, int> files[] = {
-      // the bytes, frames read, channels
-      {wav, 3, 1},
-      {Wav(1, 2, 22050, 16, "", "LIST" + Little(3, 4) + "xyz" + Little(0, 1), "abcdefgh", 8), 2, 2},
-      {Wav(0xFFFE, 2, 8000, 16, pcm, "", "abcdefgh", 8), 2, 2},
-      {Wav(1, 1, 44100, 16, "", "", "abcdefg", 600), 3, 1},
-      {Wav(0xFFFE, 2, 8000, 16, Little(3, 2) + pcm.substr(2)), 0, 0},
-      {Wav(3, 1, 44100, 32), 0, 0},
-      {Wav(1, 1, 44100, 8), 0, 0},
-      {Wav(1, 9, 44100, 16), 0, 0},
-      {Wav(1, 1, 0, 16), 0, 0},
-      {Wav(1, 1, 44100, 16, "", "", "", 0), 0, 0},
-      {wav.substr(0, 12) + "data" + Little(6, 4) + "abcdef" + wav.substr(12, 24), 0, 0},
-      {cut, 0, 0},
-      {std::string(100, 'Z'), 0, 0}};
-  const auto path = std::filesystem::temp_directory_path() / "ballotrek-wav-test.wav";
-  for (const auto& [bytes, frames, channels] : files) {
-    std::ofstream(path, std::ios::binary) << bytes;
-    WavReader reader;
-    ASSERT_EQ(reader.Open(std::fopen(path.string().c_str(), "rb")), frames > 0) << bytes;
-    std::vector<std::int16_t> samples(16);
-    std::size_t read = 0;
-    for (std::size_t more; (more = reader.Read(samples.data() + read * 2, 2)) > 0;) read += more;
-    EXPECT_EQ(read, static_cast<std::size_t>(frames)) << bytes;
-    EXPECT_EQ(reader.channels(), channels) << bytes;
-    EXPECT_EQ(samples[0], frames > 0 ? 'b' << 8 | 'a' : 0) << bytes;
-  }
-  std::filesystem::remove(path);
 }
 
 // The arguments, the status, the start of standard output and the first line on standard error.
