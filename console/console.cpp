@@ -200,11 +200,15 @@ void detail::HoldKey(int key) {
   heldKey = key;
 }
 
+void ClearAt(int column, int row) {
+  GotoXY(column, row);
+  ClearLine();
+  GotoXY(column, row);
+}
+
 int AskAt(int column, int row, std::string_view question, std::string_view accepted) {
   for (;;) {
-    GotoXY(column, row);
-    ClearLine();
-    GotoXY(column, row);
+    ClearAt(column, row);
     Delay(200);
     Write(question);
     auto takes = [accepted](int key) {

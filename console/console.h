@@ -41,6 +41,8 @@ inline void ClearLine() {  // 50 blanks from the cursor on
 inline void ClearScreen() {  // every cell blank, cursor at column 1, row 1
   detail::gameScreen.Clear();
 }
+// Clears the row from the column on and leaves the cursor there, ready to write.
+void ClearAt(int column, int row);
 void Delay(int milliseconds);
 int ReadKey();
 // True when a key is already waiting, so that reading it would not block.

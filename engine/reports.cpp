@@ -4,26 +4,6 @@
 
 namespace ballotrek {
 
-void ShowStandingLine() {
-  Delay(1000);
-  GotoXY(17, 20);
-  ClearLine();
-  GotoXY(17, 20);
-  if (game.currentSide == player) {
-    if (IsBroke(game.player.money)) {
-      Write("You now have no money left!");
-    } else {
-      Print("You now have ", game.player.votes, " votes and ", game.player.money,
-            " million dollars");
-    }
-  } else if (IsBroke(game.computer.money)) {
-    Write("I am out of money!");
-  } else {
-    Print("I now have ", game.computer.votes, " votes and ", game.computer.money,
-          " million dollars");
-  }
-}
-
 // The bands differ at a lead of exactly 10: the player's 10 is already
 // winning, the computer's 10 is still tight.
 void CommentOnRace() {

@@ -2,7 +2,6 @@
 #include <string>
 
 #include "console/console.h"
-#include "engine/engine.h"
 #include "events/answers.h"
 #include "events/events.h"
 #include "model/game_state.h"
@@ -146,11 +145,11 @@ void ReportOutcome(bool right) {
   ShowStandingLine();
 }
 
-}  // namespace
-
 bool IsAskableYear(int year) {
   return TermOf(year) != nullptr;
 }
+
+}  // namespace
 
 void AirportQuizByYear() {
   AskReporterQuestion();

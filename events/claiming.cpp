@@ -2,7 +2,6 @@
 #include <string>
 
 #include "console/console.h"
-#include "engine/engine.h"
 #include "events/events.h"
 #include "events/named_line.h"
 #include "model/game_state.h"

@@ -2,7 +2,6 @@
 #include <string_view>
 
 #include "console/console.h"
-#include "engine/engine.h"
 #include "events/events.h"
 #include "events/named_line.h"
 #include "model/game_state.h"
@@ -164,35 +163,27 @@ void Remark(const std::array<NamedLine, 15>& remarks) {
 }
 
 void ReactToGain() {
-  if (game.currentSide == player) {
-    ReactToPlayerGain();
-  } else {
-    ReactToComputerGain();
-  }
+  Remark(game.currentSide == player ? kPlayerGainRemarks : kComputerGainRemarks);
 }
 
 void ReactToLoss() {
-  if (game.currentSide == player) {
-    ReactToPlayerLoss();
-  } else {
-    ReactToComputerLoss();
+  Remark(game.currentSide == player ? kPlayerLossRemarks : kComputerLossRemarks);
+}
+
+// A candidate in the smoke filled room receives no states, so the loss is
+// refused while either one stands there.
+void LoseStateOnNews() {
+  if (game.player.position != SmokeRoomPosition && game.computer.position != SmokeRoomPosition) {
+    ReactToLoss();
+    TransferStateToOpponent();
+  } else if (game.currentSide == player && game.computer.position == SmokeRoomPosition) {
+    Write("However, I am stuck in this room and cannot take any states\n");
+  } else if (game.currentSide == computer && game.player.position == SmokeRoomPosition) {
+    Print("But ", game.firstName, ", you cannot take any states in that room\n");
   }
 }
 
 }  // namespace
-
-void ReactToPlayerGain() {
-  Remark(kPlayerGainRemarks);
-}
-void ReactToComputerGain() {
-  Remark(kComputerGainRemarks);
-}
-void ReactToPlayerLoss() {
-  Remark(kPlayerLossRemarks);
-}
-void ReactToComputerLoss() {
-  Remark(kComputerLossRemarks);
-}
 
 void RunEveningNews() {
   GotoXY(25, 5);
@@ -220,19 +211,6 @@ void RunEveningNews() {
       break;
   }
   ShowStandingLine();
-}
-
-// A candidate in the smoke filled room receives no states, so the loss is
-// refused while either one stands there.
-void LoseStateOnNews() {
-  if (game.player.position != SmokeRoomPosition && game.computer.position != SmokeRoomPosition) {
-    ReactToLoss();
-    TransferStateToOpponent();
-  } else if (game.currentSide == player && game.computer.position == SmokeRoomPosition) {
-    Write("However, I am stuck in this room and cannot take any states\n");
-  } else if (game.currentSide == computer && game.player.position == SmokeRoomPosition) {
-    Print("But ", game.firstName, ", you cannot take any states in that room\n");
-  }
 }
 
 }  // namespace ballotrek

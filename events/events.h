@@ -4,6 +4,11 @@
 
 namespace ballotrek {
 
+// Waits for Enter, then draws a number from 1 to n.
+int RollForOutcome(int n);
+// The acting side's votes and money, or that its money is gone, on row 20.
+void ShowStandingLine();
+
 // Claiming unclaimed states; a state of the other side leads to a challenge.
 void PlayerLandsOnState(int position, float price);
 void ComputerLandsOnState(int position, float price);
@@ -14,26 +19,16 @@ void ThinkAloud();
 void OfferChallenge(int position, float price);
 void DecideChallenge(int position, float price);
 void RemarkAlreadyOwned();
-void RemarkOnComputerState();
-void RemarkOnPlayerState();
 
-// Evening news, and the computer's remarks on a story.
 void RunEveningNews();
-void ReactToPlayerGain();
-void ReactToComputerGain();
-void ReactToPlayerLoss();
-void ReactToComputerLoss();
-void LoseStateOnNews();
 
 // State transfers.
 void TransferStateToOpponent();
 void GainUnclaimedStates(int count);
 
-// Smoke filled room. OfferStateForRelease asks the player and returns the
-// answer, 'y' or 'n'.
+// The smoke filled room: a turn spent in it, and a jet sent there for
+// landing where the other one stands.
 void RunSmokeRoomTurn();
-int OfferStateForRelease();
-void ShowRoomScene();
 void SendIntruderToRoom(int position);
 
 // Hazard squares and rest days.
@@ -44,8 +39,6 @@ void TakeRestDay();
 void PressConferenceQuiz();
 void AirportQuizByYear();
 void AirportQuizByInauguration();
-// Whether the airport quiz by year can ask the year.
-bool IsAskableYear(int year);
 void ShowTrivia();
 void PlayVoiceClip();
 

@@ -2,7 +2,6 @@
 #include <string_view>
 
 #include "console/console.h"
-#include "engine/engine.h"
 #include "events/events.h"
 #include "model/game_state.h"
 

@@ -1,7 +1,6 @@
 #include <string>
 
 #include "console/console.h"
-#include "engine/engine.h"
 #include "events/events.h"
 #include "events/named_line.h"
 #include "model/game_state.h"
@@ -97,6 +96,14 @@ bool ComputerWantsToChallenge(int stateVotes, float cost) {
          (pv >= 220 && money >= 30.0f && stateVotes > 10);
 }
 
+void RemarkOnComputerState() {
+  Write(kOnComputerStateLines[Rand() % 5]);
+}
+
+void RemarkOnPlayerState() {
+  Write(kOnPlayerStateLines[Rand() % 15]);
+}
+
 }  // namespace
 
 void RemarkAlreadyOwned() {
@@ -106,14 +113,6 @@ void RemarkAlreadyOwned() {
     const int k = Rand() % 3 + 1;
     Write(kComputerOwnsItLines[k - 1]);
   }
-}
-
-void RemarkOnComputerState() {
-  Write(kOnComputerStateLines[Rand() % 5]);
-}
-
-void RemarkOnPlayerState() {
-  Write(kOnPlayerStateLines[Rand() % 15]);
 }
 
 void OfferChallenge(int position, float price) {

@@ -1,7 +1,6 @@
 #include <array>
 
 #include "console/console.h"
-#include "engine/engine.h"
 #include "events/answers.h"
 #include "events/events.h"
 #include "model/game_state.h"

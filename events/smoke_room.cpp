@@ -1,7 +1,6 @@
 #include <array>
 
 #include "console/console.h"
-#include "engine/engine.h"
 #include "events/events.h"
 #include "events/named_line.h"
 #include "model/game_state.h"
@@ -35,6 +34,20 @@ constexpr std::array<NamedLine, 8> kComputerScenes = {
 bool VotesEndTheGameFor(int receiver) {
   return CandidateOf(receiver).votes > 269 ||
          (game.player.votes == 269 && game.computer.votes == 269);
+}
+
+int OfferStateForRelease() {
+  const int key =
+      AskAt(1, 1, "You are in the smoke filled room, want to give up a state?  Y or N  ", "yn");
+  if (key == 'y') TransferStateToOpponent();
+  return key;
+}
+
+void ShowRoomScene() {
+  const int k = DrawFromDeck(game.roomDeck);
+  GotoXY(1, 2);
+  const auto& scenes = game.currentSide == player ? kPlayerScenes : kComputerScenes;
+  Write(scenes[k - 1]);
 }
 
 void SneakOut(int pause, std::string_view first, const NamedLine& second) {
@@ -118,20 +131,6 @@ void RunSmokeRoomTurn() {
   } else {
     ComputerRoomTurn();
   }
-}
-
-int OfferStateForRelease() {
-  const int key =
-      AskAt(1, 1, "You are in the smoke filled room, want to give up a state?  Y or N  ", "yn");
-  if (key == 'y') TransferStateToOpponent();
-  return key;
-}
-
-void ShowRoomScene() {
-  const int k = DrawFromDeck(game.roomDeck);
-  GotoXY(1, 2);
-  const auto& scenes = game.currentSide == player ? kPlayerScenes : kComputerScenes;
-  Write(scenes[k - 1]);
 }
 
 void SendIntruderToRoom(int position) {

@@ -1,7 +1,6 @@
 #include <string>
 
 #include "console/console.h"
-#include "engine/engine.h"
 #include "events/events.h"
 #include "model/game_state.h"
 

@@ -68,11 +68,8 @@ constexpr std::array<VoiceClip, 15> kVoiceClips = {{
 void ShowTrivia() {
   const int k = DrawFromDeck(game.triviaDeck);
   Delay(500);
-  GotoXY(1, 17);
-  ClearLine();
-  GotoXY(1, 18);
-  ClearLine();
-  GotoXY(1, 17);
+  ClearAt(1, 18);
+  ClearAt(1, 17);
   Write(kFacts[k - 1]);
   Delay(500);
 }

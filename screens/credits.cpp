@@ -5,13 +5,17 @@
 #include "model/game_state.h"
 
 namespace ballotrek {
+namespace {
 
+// The two lines about the game's makers, followed by an empty line.
 void WriteMakersLines() {
   GotoXY(1, 18);
   Write("Ballotrek is made by its developers as free software for all to enjoy.\n");
   Write("Tell us how your campaign went through the project's issue tracker.\n");
   Write("\n");
 }
+
+}  // namespace
 
 void WriteTitleLines() {
   GotoXY(33, 7);

@@ -7,10 +7,6 @@
 
 namespace ballotrek {
 
-// The two lines about the game's makers, followed by an empty line, from
-// column 1 of row 18.
-void WriteMakersLines();
-
 // The title: the game's name at column 33 of row 7, its version and system at
 // column 28 of row 9, and the two lines naming its makers at column 12 of
 // row 12 and column 40 of row 13.

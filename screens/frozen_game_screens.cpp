@@ -2,7 +2,6 @@
 #include <string>
 
 #include "console/console.h"
-#include "engine/engine.h"
 #include "model/frozen_game.h"
 #include "model/game_state.h"
 #include "screens/credits.h"
@@ -41,13 +40,9 @@ void ReportDamagedFile(const std::string& problem) {
 void FreezeGame() {
   if (const auto failure = SaveFrozenGame()) {
     // Nothing is lost: the game goes on at the same take-off prompt.
-    GotoXY(17, 18);
-    ClearLine();
-    GotoXY(17, 18);
+    ClearAt(17, 18);
     Print("The game could not be saved in ", kFrozenGameFile, ":");
-    GotoXY(17, 19);
-    ClearLine();
-    GotoXY(17, 19);
+    ClearAt(17, 19);
     Write(failure->substr(0, 60));
     return;
   }

@@ -1,7 +1,6 @@
 #include <string>
 
 #include "console/console.h"
-#include "engine/engine.h"
 #include "model/frozen_game.h"
 #include "model/game_state.h"
 #include "screens/credits.h"
@@ -116,9 +115,7 @@ void ShowOutcome() {
 void OfferFinalLists() {
   for (;;) {
     Delay(200);
-    GotoXY(20, 24);
-    ClearLine();
-    GotoXY(20, 24);
+    ClearAt(20, 24);
     Write("Press a letter for a state listing or space bar to end ");
     int key = ReadPromptKey([](int k) {
       return k == 'h' || k == 'u' || k == 'p' || k == 'c' || k == 'b' || k == 'm' || k == kKeySpace;
@@ -146,8 +143,7 @@ void EndGame() {
   DeleteFrozenGame();
 
   ClearScreen();
-  GotoXY(1, 24);
-  ClearLine();
+  ClearAt(1, 24);
   SayFarewell(Named("Happy campaigning ", ""), "Press escape to exit ");
 }
 

@@ -2,7 +2,6 @@
 #include <string_view>
 
 #include "console/console.h"
-#include "engine/engine.h"
 #include "model/game_state.h"
 #include "screens/credits.h"
 #include "screens/screens.h"
@@ -106,27 +105,6 @@ void ShowTitle() {
   Write("whole, with its source and this notice, and charge nobody for it.\n");
 }
 
-}  // namespace
-
-void ShowTitleAndOptions() {
-  if (game.resumedGame == 0) ShowTitle();
-
-  int key = AskAt(23, 21, "Do you want instructions?  Y or N  ", "yn\x1b");
-  if (key == kKeyEscape) QuitAtStart();
-  if (key == 'y') ShowInstructions();
-
-  // Longer than the instructions question, so it covers it without a clear.
-  // Escape leaves 27 in the flag: sound stays off for the whole game.
-  do {
-    GotoXY(23, 21);
-    Delay(200);
-    Write("Do you want sound effects?  Y or N     ");
-    key = ReadPromptKey([](int k) { return k == 'y' || k == 'n' || k == kKeyEscape; });
-    game.soundFlag = key < 128 ? static_cast<char>(key) : 0;
-  } while (key != 'y' && key != 'n' && key != kKeyEscape);
-  if (SoundOn()) PlayClip("data\\anth.wav");
-}
-
 void ShowInstructions() {
   int page = 1;
   DrawPage(page);
@@ -150,16 +128,44 @@ void ShowInstructions() {
   Write("Ballotrek");
 }
 
+}  // namespace
+
+void QuitAtStart() {
+  ClearScreen();
+  GotoXY(16, 12);
+  Write("Too bad, your campaign  never got off the ground!");
+  Delay(1000);
+  GotoXY(34, 22);
+  Write("Press ESCAPE to exit ");
+  WaitForEscape();
+  EndProcess(0);
+}
+
+void ShowTitleAndOptions() {
+  if (game.resumedGame == 0) ShowTitle();
+
+  int key = AskAt(23, 21, "Do you want instructions?  Y or N  ", "yn\x1b");
+  if (key == kKeyEscape) QuitAtStart();
+  if (key == 'y') ShowInstructions();
+
+  // Longer than the instructions question, so it covers it without a clear.
+  // Escape leaves 27 in the flag: sound stays off for the whole game.
+  do {
+    GotoXY(23, 21);
+    Delay(200);
+    Write("Do you want sound effects?  Y or N     ");
+    key = ReadPromptKey([](int k) { return k == 'y' || k == 'n' || k == kKeyEscape; });
+    game.soundFlag = key < 128 ? static_cast<char>(key) : 0;
+  } while (key != 'y' && key != 'n' && key != kKeyEscape);
+  if (SoundOn()) PlayClip("data\\anth.wav");
+}
+
 void AskNamesAndWelcome() {
   ClearScreen();
-  GotoXY(10, 21);
-  ClearLine();
-  GotoXY(10, 21);
+  ClearAt(10, 21);
   Write("What is your first name?  ");
   game.firstName = ReadLine();
-  GotoXY(10, 21);
-  ClearLine();
-  GotoXY(10, 21);
+  ClearAt(10, 21);
   Delay(200);
   Write("What is the name of your party?");
   game.partyName = ReadLine();

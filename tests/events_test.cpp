@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -190,6 +191,59 @@ TEST_F(EventTest, PlayerAnswers) {
     EXPECT_EQ(Outcome(quiz), "");
     const std::string said = right ? "You are correct Al" : "that is not correct";
     EXPECT_NE(GameScreen().Dump().find(said), std::string::npos) << typed << draw;
+  }
+}
+
+// The questions asked, and the computer's answers: right, or else the capital of the next state
+// along the board, past the special squares and from 63 back to Virginia.
+TEST_F(EventTest, QuestionsAndTheComputersAnswers) {
+  struct Case {
+    void (*quiz)();
+    int side;
+    std::vector<int> draws;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {PressConferenceQuiz, player, {4}, "What is the capital of New Jersey (no spaces)?"},
+      {PressConferenceQuiz, computer, {40, 3}, "My answer is Sacramento"},
+      {PressConferenceQuiz, computer, {61, 2}, "My answer is Richmond"},
+      {PressConferenceQuiz, computer, {45, 2}, "My answer is SantaFe"},
+      {PressConferenceQuiz, computer, {55, 2}, "My answer is Tallahassee"},
+      {AirportQuizByYear, player, {1797 - 1789, 1800 - 1789}, "President in 1800(first"},
+      {AirportQuizByInauguration, player, {6}, "inaugurated  President in 1841(first"}};
+  for (const Case& quiz : cases) {
+    FreshGame(quiz.side);
+    console.Force(quiz.draws);
+    ClearScreen();
+    Outcome(quiz.quiz);
+    EXPECT_NE(GameScreen().Dump().find(quiz.shown), std::string::npos) << GameScreen().Dump();
+  }
+}
+
+// Stories, scenes, facts and voices are dealt from decks: none comes again before every other one
+// has come, and then the deck starts over.
+TEST_F(EventTest, NothingIsDealtTwiceBeforeTheDeckIsSpent) {
+  struct Deck {
+    void (*deal)();
+    int size;
+    std::string (*dealt)(const ScriptedConsole&);
+  };
+  const Deck decks[] = {
+      {RunEveningNews, 30, [](const ScriptedConsole&) { return RowText(5); }},
+      {RunSmokeRoomTurn, 8, [](const ScriptedConsole&) { return RowText(2); }},
+      {ShowTrivia, 28, [](const ScriptedConsole&) { return RowText(17) + RowText(18); }},
+      {PlayVoiceClip, 15, [](const ScriptedConsole& c) { return c.clips().back(); }}};
+  for (const Deck& deck : decks) {
+    FreshGame();
+    std::set<std::string> seen;
+    for (int deal = 0; deal < 2 * deck.size; ++deal) {
+      if (deal == deck.size) seen.clear();
+      game.player = {100, 0, SmokeRoomPosition, true};  // held in the room, no state to give up
+      console.Force({0});                                // and no sneaking out
+      ClearScreen();
+      Outcome(deck.deal);
+      EXPECT_TRUE(seen.insert(deck.dealt(console)).second) << deal << ": " << deck.dealt(console);
+    }
   }
 }
 

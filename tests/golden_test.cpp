@@ -1,5 +1,5 @@
-// Every landing, story, scene, fact, voice, question and the map, as the player sees and hears
-// them, against the files in tests/golden.
+// Every landing, the keys of the take-off prompt, the map and the race remark, as the player sees
+// and hears them, against the files in tests/golden.
 #include <string>
 
 #include "engine/engine.h"
@@ -32,56 +32,6 @@ TEST_F(GoldenTest, EveryLandingOfEachSide) {
     }
   }
   EXPECT_TRUE(MatchesGolden("landings", seen));
-}
-
-// Each deck deals all its stories, scenes, facts or voices once, for each side, then starts over.
-TEST_F(GoldenTest, EveryDealOfEachDeckForEachSide) {
-  const std::tuple<NoRepeatDeck*, void (*)(), const char*> decks[] = {
-      {&game.newsDeck, RunEveningNews, "news"},
-      {&game.roomDeck, ShowRoomScene, "room"},
-      {&game.triviaDeck, ShowTrivia, "trivia"},
-      {&game.voiceDeck, PlayVoiceClip, "voice"}};
-  std::string seen;
-  for (const auto& [deck, show, name] : decks) {
-    for (int side : {player, computer}) {
-      FreshGame(side);
-      for (int i = 0; i < deck->size; ++i) {
-        // Gains and losses stop at their Enter prompt.
-        seen += "== " + std::string(name) + " " + std::to_string(i + 1) + "\n" + Play(show);
-      }
-      for (int slot : deck->slots) EXPECT_EQ(slot, 0) << name;
-    }
-  }
-  EXPECT_TRUE(MatchesGolden("decks", seen));
-}
-
-// The computer answers each capital right (7 in 10), and wrong with the next state's; the player is
-// asked each year and each inauguration.
-TEST_F(GoldenTest, EveryQuestionOfEachQuiz) {
-  std::string seen;
-  for (int side : {player, computer}) {  // no state changes hands while the taker is in the room
-    FreshGame(side);
-    Give(1, player);
-    Give(2, computer);
-    CandidateOf(3 - side).position = SmokeRoomPosition;
-    seen += Play(PressConferenceQuiz, "x\r ", {1, 0, 0});
-    EXPECT_TRUE(BrokenRecordRule().empty() && game.owner[1] == player && game.owner[2] == computer);
-  }
-  for (int roll : {3, 2}) {  // the least right and the most wrong
-    for (int draw = 0; draw < 62; ++draw) {
-      FreshGame(computer);
-      seen += Play(PressConferenceQuiz, " \r", {draw, roll, 0});
-    }
-  }
-  for (auto [quiz, draws] :
-       {std::pair{&AirportQuizByYear, 224}, {&AirportQuizByInauguration, 40}}) {
-    for (int draw = 0; draw < draws; ++draw) {
-      FreshGame(player);
-      Play(quiz, "", {draw, 0, 0});
-      seen += RowText(4) + "\n";
-    }
-  }
-  EXPECT_TRUE(MatchesGolden("quizzes", seen));
 }
 
 // The keys of the take-off prompt and of its help screen, each run from a fresh prompt; then the

@@ -2,8 +2,8 @@
 #include <string>
 
 #include "console/console.h"
-#include "engine/engine.h"
 #include "model/game_state.h"
+#include "screens/screens.h"
 
 namespace ballotrek {
 namespace {

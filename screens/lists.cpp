@@ -1,6 +1,6 @@
 #include "console/console.h"
-#include "engine/engine.h"
 #include "model/game_state.h"
+#include "screens/screens.h"
 
 namespace ballotrek {
 namespace {
