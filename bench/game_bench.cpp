@@ -2,7 +2,6 @@
 // once and no pauses, so what is measured is the game's own work (rules,
 // formatting, the screen model), not the terminal or the clock.
 #include <benchmark/benchmark.h>
-#include <ucontext.h>
 #include <unistd.h>
 
 #include <array>
@@ -10,7 +9,6 @@
 #include <filesystem>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "console/console.h"
 #include "console/screen.h"
@@ -65,15 +63,7 @@ class Player final : public testing::ScriptedConsole {
   void Present(const Screen&) override {}
   TimePoint Now() override { return {}; }
   void SleepUntil(TimePoint) override {}
-  // The game leaves the process without unwinding its stack; here its end
-  // goes back to the benchmark and leaves the game's stack as it stands.
-  [[noreturn]] void End(int) override {
-    setcontext(&benchmark);
-    std::abort();
-  }
-
   long takeOffs = 0;
-  ucontext_t benchmark{};
 
  private:
   static bool AtTakeOffPrompt(const Screen& screen) {
@@ -115,39 +105,29 @@ class Folder {
       fs::temp_directory_path() / ("ballotrek-bench-" + std::to_string(::getpid()));
 };
 
-// Each game runs on a stack of its own, so that the end of a game costs a
-// switch of stacks and not the unwinding of a test exception through the
-// game, which the game itself never does.
+// Plays a game from start-up to its end, which the scripted console throws;
+// returns the number of take-offs, or sets `stuck` when the game waited for
+// a key the player never gave.
 std::string stuck;
-void PlayOneGame() {
+long PlayGame(Player& player, unsigned seed) {
+  ResetGameState();
+  player.NewGame(seed);
   try {
     RunGame();
+  } catch (const testing::ProcessEnded&) {
   } catch (const testing::OutOfKeys& error) {
     stuck = error.what();
   }
-  EndProcess(1);
-}
-
-// Returns the number of take-offs.
-[[gnu::noinline]] long PlayGame(Player& player, unsigned seed, std::vector<char>& stack) {
-  ResetGameState();
-  player.NewGame(seed);
-  ucontext_t game{};
-  getcontext(&game);
-  game.uc_stack = {stack.data(), 0, stack.size()};
-  makecontext(&game, PlayOneGame, 0);
-  swapcontext(&player.benchmark, &game);
   return player.takeOffs;
 }
 
 void BM_WholeGames(benchmark::State& state) {
   Folder folder;
-  std::vector<char> stack(1 << 20);
   Player player;
   unsigned seed = 0;
   long takeOffs = 0;
   for (auto _ : state) {
-    takeOffs += PlayGame(player, ++seed, stack);
+    takeOffs += PlayGame(player, ++seed);
     if (!stuck.empty()) {
       state.SkipWithError(stuck.c_str());
       break;

@@ -1,14 +1,11 @@
 #include "console/console.h"
 
 #include <algorithm>
-#include <bit>
-#include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
 #include <deque>
-#include <iterator>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "console/keys.h"
@@ -16,13 +13,10 @@
 #include "console/seams.h"
 
 namespace ballotrek {
-
-Screen detail::gameScreen;
-
 namespace {
 
+Screen screen;
 Backends installed;
-constexpr Screen& screen = detail::gameScreen;
 std::deque<std::string> pendingWords;
 std::optional<int> heldKey;  // a key read ahead by ReadPromptKey
 
@@ -47,86 +41,23 @@ int ReadAnyKey() {
   return installed.terminal->GetKey();
 }
 
-// A pasted line end separates words like a blank, and never ends the
-// line: the player's own Enter does. Other pasted control keys are dropped.
-int TypedKey(int key) {
-  if ((key & kKeyPasted) == 0) return key;
-  key &= ~kKeyPasted;
-  if (key == kKeyEnter) return ' ';
-  return key >= 0 && IsTextCharacter(static_cast<unsigned>(key)) ? key : kKeySpecial;
+// Adds a character to a typed line and echoes it, up to the longest line.
+void Type(std::string& line, char c) {
+  if (line.size() >= kLongestTypedLine) return;
+  line += c;
+  screen.Write(std::string_view(&c, 1));
 }
 
-// The room FormatFloat needs, a little more than its longest text.
-constexpr std::size_t kLongestFloat = 16;
-
-// "%g" of a float, as a stream writes it: six significant digits rounded half
-// to even, no trailing zeros; returns the end of the text. Amounts from 0.0001
-// to 999999.5, all that money ever is, are worked out exactly in integers; the
-// rest go to the library, which costs ten times as much.
-char* FormatFloat(float value, char* text) {
-  // Money is kept to the cent: most amounts are the float nearest a whole
-  // number of cents below 10,000, whose six digits show exactly those cents.
-  if (const double hundredths = value * 100.0; std::fabs(hundredths) < 999999.5) {
-    const auto cents = static_cast<std::int32_t>(hundredths + (hundredths < 0 ? -0.5 : 0.5));
-    if (cents != 0 && static_cast<float>(cents * 0.01) == value) {
-      char* next = text;
-      if (cents < 0) *next++ = '-';
-      const auto whole = static_cast<std::uint32_t>(cents < 0 ? -cents : cents);
-      next = std::to_chars(next, next + 4, whole / 100).ptr;
-      if (const std::uint32_t rest = whole % 100; rest != 0) {
-        *next++ = '.';
-        *next++ = static_cast<char>('0' + rest / 10);
-        if (rest % 10 != 0) *next++ = static_cast<char>('0' + rest % 10);
-      }
-      return next;
-    }
+// Multiplies a whole number written in decimal digits by a factor of at
+// most 2^30.
+void MultiplyDigits(std::string& digits, long long factor) {
+  long long carry = 0;
+  for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+    const long long product = (*digit - '0') * factor + carry;
+    *digit = static_cast<char>('0' + product % 10);
+    carry = product / 10;
   }
-  const float magnitude = std::fabs(value);
-  if (magnitude >= 1e-5f && magnitude < 1e6f) {
-    // A normal float: magnitude = mantissa / 2^shift, shift from 4 to 40 here.
-    const auto bits = std::bit_cast<std::uint32_t>(magnitude);
-    const std::uint64_t mantissa = (bits & 0x7FFFFF) | 0x800000;
-    const int shift = 150 - static_cast<int>(bits >> 23);
-    // The power of ten of the first digit: the power of two times log10(2),
-    // rounded down, is that or one less. Then six digits truncated, then rounded.
-    static constexpr std::uint64_t kTens[] = {1,         10,         100,         1000,
-                                              10000,     100000,     1000000,     10000000,
-                                              100000000, 1000000000, 10000000000, 100000000000};
-    int power = ((static_cast<int>(bits >> 23) - 127) * 1233) >> 12;
-    std::uint64_t scaled = mantissa * kTens[5 - power];
-    if (scaled >> shift >= 1000000) scaled = mantissa * kTens[5 - ++power];
-    auto digits = static_cast<std::uint32_t>(scaled >> shift);
-    const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
-    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-    if (rest > half || (rest == half && digits % 2 == 1)) ++digits;
-    if (digits == 1000000) {
-      digits = 100000;
-      ++power;
-    }
-    if (power >= -4 && power <= 5) {
-      const std::uint32_t high = digits / 1000, low = digits % 1000;
-      const char six[6] = {
-          static_cast<char>('0' + high / 100),    static_cast<char>('0' + high / 10 % 10),
-          static_cast<char>('0' + high % 10),     static_cast<char>('0' + low / 100),
-          static_cast<char>('0' + low / 10 % 10), static_cast<char>('0' + low % 10)};
-      // Trailing zeros go, except those of the whole part.
-      int used = 6;
-      while (used > power + 1 && six[used - 1] == '0') --used;
-      // Written whole with fixed-length moves; what lies past the end is not counted.
-      char* next = text;
-      if (value < 0) *next++ = '-';
-      if (power < 0) {
-        std::memcpy(next, "0.000", 5);
-        std::memcpy(next + 1 - power, six, 6);
-        return next + 1 - power + used;
-      }
-      for (int i = 0; i < 6; ++i) next[i + (i > power ? 1 : 0)] = six[i];
-      next[power + 1] = '.';
-      next += used > power + 1 ? used + 1 : used;
-      return next;
-    }
-  }
-  return std::to_chars(text, text + kLongestFloat, value, std::chars_format::general, 6).ptr;
+  if (carry > 0) digits.insert(0, std::to_string(carry));
 }
 
 }  // namespace
@@ -142,39 +73,89 @@ Screen& GameScreen() {
   return screen;
 }
 
-namespace detail {
+void GotoXY(int column, int row) {
+  screen.MoveTo(column, row);
+}
 
-char* PrintedLine::Room(std::size_t length) {
-  if (length > sizeof text_ - size_) {
-    Write();
-    size_ = 0;
+void ClearLine() {
+  screen.WriteBlanks(50);
+}
+
+void ClearScreen() {
+  screen.Clear();
+}
+
+void Write(std::string_view text) {
+  screen.Write(text);
+}
+
+void SetColour(Colour colour) {
+  screen.SetColour(colour);
+}
+
+// Worked out from the float's exact decimal digits, rounded half to even as
+// the C library rounds them; an exponent below 1e-4 and from 1e6 on.
+std::string FloatText(float value) {
+  const std::string sign = std::signbit(value) ? "-" : "";
+  if (std::isnan(value)) return sign + "nan";
+  if (std::isinf(value)) return sign + "inf";
+  if (value == 0) return sign + "0";
+  // The magnitude is mantissa * 2^power exactly, the mantissa below 2^24; and
+  // mantissa * 2^-n is mantissa * 5^n / 10^n.
+  int power = 0;
+  const double fraction = std::frexp(std::fabs(static_cast<double>(value)), &power);
+  std::string digits = std::to_string(static_cast<long>(std::ldexp(fraction, 24)));
+  power -= 24;
+  int lastTen = 0;  // the power of ten of the last digit
+  while (power > 0) {
+    const int step = std::min(power, 30);
+    MultiplyDigits(digits, 1LL << step);
+    power -= step;
   }
-  return text_ + size_;
-}
+  while (power < 0) {  // 5^13 is below 2^30
+    const int step = std::min(-power, 13);
+    long long five = 1;
+    for (int i = 0; i < step; ++i) five *= 5;
+    MultiplyDigits(digits, five);
+    power += step;
+    lastTen -= step;
+  }
+  int exponent = static_cast<int>(digits.size()) - 1 + lastTen;
 
-void PrintedLine::Add(int value) {
-  char* const at = Room(11);
-  size_ = static_cast<std::size_t>(std::to_chars(at, at + 11, value).ptr - text_);
-}
+  std::string six = digits.substr(0, 6);
+  six.resize(6, '0');
+  if (digits.size() > 6) {
+    const char next = digits[6];
+    const bool moreAfter = digits.find_first_not_of('0', 7) != std::string::npos;
+    if (next > '5' || (next == '5' && (moreAfter || (six.back() - '0') % 2 == 1))) {
+      six = std::to_string(std::stol(six) + 1);
+      if (six.size() > 6) {  // 999999 became 1000000
+        six.pop_back();
+        ++exponent;
+      }
+    }
+  }
 
-void PrintedLine::Add(float value) {
-  char* const at = Room(kLongestFloat);
-  size_ = static_cast<std::size_t>(FormatFloat(value, at) - text_);
+  std::string whole, decimals;
+  const bool scientific = exponent < -4 || exponent >= 6;
+  if (scientific) {
+    whole = six.substr(0, 1);
+    decimals = six.substr(1);
+  } else if (exponent >= 0) {
+    whole = six.substr(0, exponent + 1);
+    decimals = six.substr(exponent + 1);
+  } else {
+    whole = "0";
+    decimals = std::string(-exponent - 1, '0') + six;
+  }
+  decimals.erase(decimals.find_last_not_of('0') + 1);
+  std::string text = sign + whole + (decimals.empty() ? "" : "." + decimals);
+  if (scientific) {
+    const int size = std::abs(exponent);
+    text += (exponent < 0 ? "e-" : "e+") + std::string(size < 10 ? "0" : "") + std::to_string(size);
+  }
+  return text;
 }
-
-void PrintedLine::Write() const {
-  screen.Write({text_, size_});
-}
-
-// Writing what is held, then the text, is the same as writing both at once.
-void PrintedLine::Spill(std::string_view text) {
-  Write();
-  size_ = 0;
-  if (text.size() > sizeof text_) return screen.Write(text);
-  Add(text);
-}
-
-}  // namespace detail
 
 // Sleeps until the deadline instead of watching the clock, so a pause costs
 // no processor time; keys typed meanwhile wait in the input queue.
@@ -192,8 +173,14 @@ int ReadKey() {
   }
 }
 
+// Pasted keys answer no single-key prompt, so they are not counted as
+// waiting: they are passed over, and a typed key behind them is held.
 bool KeyWaiting() {
-  return heldKey.has_value() || installed.terminal->KeyWaiting();
+  while (!heldKey && installed.terminal->KeyWaiting()) {
+    const int key = installed.terminal->GetKey();
+    if ((key & kKeyPasted) == 0) heldKey = key;
+  }
+  return heldKey.has_value();
 }
 
 void detail::HoldKey(int key) {
@@ -220,25 +207,36 @@ int AskAt(int column, int row, std::string_view question, std::string_view accep
   }
 }
 
+// A pasted line end separates words like a blank, and never ends the line:
+// the player's own Enter does. It is written only when more text follows,
+// so that a pasted line end before Enter adds nothing. Other pasted control
+// keys are dropped.
 std::string ReadLine() {
   std::string line;
+  int pastedEnds = 0;
   for (;;) {
-    const int key = TypedKey(ReadAnyKey());
-    if (key == kKeyEnter) {
+    const int read = ReadAnyKey();
+    const bool pasted = (read & kKeyPasted) != 0;
+    const int key = read & ~kKeyPasted;
+    const bool text = key >= 0 && IsTextCharacter(static_cast<unsigned>(key));
+    if (pasted && key == kKeyEnter) {
+      ++pastedEnds;
+    } else if (pasted && !text) {
+      continue;
+    } else if (key == kKeyEnter) {
       screen.Write("\n");  // the echoed Enter, as a console shows it
       return line;
-    }
-    if (key == kKeyBackspace || key == kKeyDelete) {
+    } else if (key == kKeyBackspace || key == kKeyDelete) {
+      pastedEnds = 0;
       if (line.empty()) continue;
       line.pop_back();
       StepBack();
       const int column = screen.column(), row = screen.row();
       screen.Write(" ");
       screen.MoveTo(column, row);
-    } else if (key >= 0 && IsTextCharacter(static_cast<unsigned>(key)) &&
-               line.size() < kLongestTypedLine) {
-      line += static_cast<char>(key);
-      screen.Write(std::string(1, static_cast<char>(key)));
+    } else if (text) {
+      for (; pastedEnds > 0; --pastedEnds) Type(line, ' ');
+      Type(line, static_cast<char>(key));
     }
   }
 }

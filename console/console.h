@@ -3,7 +3,6 @@
 // the process. Everything forwards to the backends of seams.h.
 #pragma once
 
-#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -25,22 +24,9 @@ inline constexpr int kKeySpecial = 256;
 // answers a single-key prompt.
 inline constexpr int kKeyPasted = 0x1000;
 
-namespace detail {
-// The screen every write goes to; GameScreen() in seams.h gives it to the
-// backends. The calls below that only write to it are inline, as the game
-// makes a great many of them.
-extern Screen gameScreen;
-}  // namespace detail
-
-inline void GotoXY(int column, int row) {
-  detail::gameScreen.MoveTo(column, row);
-}
-inline void ClearLine() {  // 50 blanks from the cursor on
-  detail::gameScreen.WriteBlanks(50);
-}
-inline void ClearScreen() {  // every cell blank, cursor at column 1, row 1
-  detail::gameScreen.Clear();
-}
+void GotoXY(int column, int row);
+void ClearLine();    // 50 blanks from the cursor on
+void ClearScreen();  // every cell blank, cursor at column 1, row 1
 // Clears the row from the column on and leaves the cursor there, ready to write.
 void ClearAt(int column, int row);
 void Delay(int milliseconds);
@@ -65,51 +51,41 @@ std::string ReadWord();
 // Forgets the rest of the line that ReadWord was taking words from.
 void DiscardPendingWords();
 
-inline void Write(std::string_view text) {
-  detail::gameScreen.Write(text);
-}
+void Write(std::string_view text);
 // The colour of what is written next. Each side's colour shows where the
 // terminal has colours; Default is the terminal's own. It stays in force
 // until it is set again or the screen is cleared.
-inline void SetColour(Colour colour) {
-  detail::gameScreen.SetColour(colour);
-}
+void SetColour(Colour colour);
+
+// A float as a stream writes it by default: six significant digits, no
+// trailing zeros, whatever the locale (7.4, never 7,4).
+std::string FloatText(float value);
 
 namespace detail {
-// The pieces of one Print, put together to reach the screen in one write.
-class PrintedLine {
- public:
-  void Add(std::string_view text) {
-    if (text.size() > sizeof text_ - size_) return Spill(text);
-    if (!text.empty()) std::memcpy(text_ + size_, text.data(), text.size());  // data() may be null
-    size_ += text.size();
-  }
-  void Add(char c) { Add({&c, 1}); }
-  void Add(int value);
-  void Add(float value);
-  void Write() const;
-
- private:
-  void Spill(std::string_view text);
-  // Room for a number of at most `length` characters, written in place.
-  char* Room(std::size_t length);
-
-  char text_[160];
-  std::size_t size_ = 0;
-};
+inline void Append(std::string& line, std::string_view text) {
+  line += text;
+}
+inline void Append(std::string& line, char c) {
+  line += c;
+}
+inline void Append(std::string& line, int value) {
+  line += std::to_string(value);
+}
+inline void Append(std::string& line, float value) {
+  line += FloatText(value);
+}
 
 // Keeps a key read ahead for the next read.
 void HoldKey(int key);
 }  // namespace detail
 
-// Writes each value as a console stream would: whole numbers in decimal,
-// money in the default format (six significant digits, no trailing zeros).
-// Inlined, so that the lengths of quoted texts are known when compiling.
+// Writes the values one after another as a console stream would: whole
+// numbers in decimal, money as FloatText gives it.
 template <typename... Values>
-[[gnu::always_inline]] inline void Print(const Values&... values) {
-  detail::PrintedLine line;
-  (line.Add(values), ...);
-  line.Write();
+void Print(const Values&... values) {
+  std::string line;
+  (detail::Append(line, values), ...);
+  Write(line);
 }
 
 // Upper-case ASCII letters become lower case; every other code is unchanged.

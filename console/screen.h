@@ -2,10 +2,7 @@
 // record, so the text rules (wrapping, line ends, clearing) live in one place.
 #pragma once
 
-#include <algorithm>
 #include <array>
-#include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,12 +19,10 @@ class Screen {
 
   Screen() { Clear(); }
 
+  // Every cell blank and uncoloured, the cursor at column 1, row 1.
   void Clear();
   // Column and row count from 1; values outside the screen are clamped.
-  void MoveTo(int column, int row) {
-    column_ = std::clamp(column, 1, kColumns);
-    row_ = std::clamp(row, 1, kRows);
-  }
+  void MoveTo(int column, int row);
   void Write(std::string_view text);
   void WriteBlanks(int count);  // as Write of that many blanks
   // The colour of the cells written from now on; Clear goes back to Default.
@@ -35,10 +30,7 @@ class Screen {
 
   int column() const { return column_; }
   int row() const { return row_; }
-  char At(int column, int row) const {
-    if (column < 1 || column > kColumns || row < 1 || row > kRows) return ' ';
-    return cells_[Cell(column, row)];
-  }
+  char At(int column, int row) const;
   Colour ColourAt(int column, int row) const;
   // The text of a row from a column on, trailing blanks kept.
   std::string Text(int column, int row, int length) const;
@@ -46,29 +38,15 @@ class Screen {
   std::string Dump() const;            // every row, numbered, for failures
 
  private:
-  static std::size_t Cell(int column, int row) {
-    return static_cast<std::size_t>((row - 1) * kColumns + column - 1);
-  }
-  struct Pen;
-  [[gnu::noinline]] void WriteRuns(std::string_view text);
-  [[gnu::noinline]] void WriteBlankRuns(int count);
-  [[gnu::cold, gnu::noinline]] void Scroll();
-  [[gnu::cold, gnu::noinline]] void Paint(int column, int row, std::size_t length);
+  void Put(char c);
+  void NextRow();
 
-  std::array<char, kColumns * kRows> cells_{};  // row after row
-  // Only rows with their bit set in colouredRows_ keep their colours here;
-  // every cell of another row has the default colour. Most screens have none.
-  std::array<std::array<Colour, kColumns>, kRows> colours_{};
-  // The column and the row are set one at a time and read together by a
-  // write; apart, the compiler cannot join the two reads into one, which
-  // would wait for both stores to reach memory.
+  std::array<std::array<char, kColumns>, kRows> cells_;
+  std::array<std::array<Colour, kColumns>, kRows> colours_;
+  // Column 81 means the row is full and the wrap waits for the next character.
   int column_ = 1;
-  std::uint32_t colouredRows_ = 0;
   int row_ = 1;
   Colour colour_ = Colour::Default;
-  // Bit r - 1 set: row r may hold something other than blanks.
-  static constexpr std::uint32_t kEveryRow = (1u << kRows) - 1;
-  std::uint32_t writtenRows_ = kEveryRow;
 };
 
 // The columns of a row that differ between what a terminal shows and the

@@ -1,16 +1,16 @@
 #include "model/frozen_game.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <sstream>
 #include <system_error>
 #include <vector>
 
 #include "console/console.h"
 #include "console/file_store.h"
-#include "console/keys.h"
 #include "model/game_state.h"
 
 namespace ballotrek {
@@ -63,24 +63,45 @@ class LineReader {
     return value;
   }
 
+  // Money as the game writes it: a minus perhaps, digits with a point among
+  // them perhaps, and perhaps an exponent. strtof takes more (a plus, blanks,
+  // hex), so the form is checked first; it reads in the "C" locale, which the
+  // game never leaves for numbers.
   float Money(int line) {
     if (!ok()) return 0;
-    const std::string_view text = Trimmed(lines_[line - 1]);
-    float value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value)) {
+    const std::string text(Trimmed(lines_[line - 1]));
+    std::size_t at = 0;
+    const auto digits = [&] {
+      const std::size_t first = at;
+      while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+      return at - first;
+    };
+    if (at < text.size() && text[at] == '-') ++at;
+    std::size_t mantissa = digits();
+    if (at < text.size() && text[at] == '.') ++at, mantissa += digits();
+    bool form = mantissa > 0;
+    if (form && at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+      ++at;
+      if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+      form = digits() > 0;
+    }
+    errno = 0;
+    const float value = form && at == text.size() ? std::strtof(text.c_str(), nullptr) : 0;
+    // A number too small for a float, read as 0, is not what was written.
+    if (!form || at != text.size() || !std::isfinite(value) || (errno == ERANGE && value == 0)) {
       Fail(line, "should hold a sum of money");
     }
     return value;
   }
 
+  // Bytes 0x80 to 0x9F are letters where a file was written in a code page,
+  // so they are kept (and shown as "?"); other control codes are refused.
   std::string Name(int line) {
     if (!ok()) return {};
     const std::string_view text = lines_[line - 1];
     if (text.size() > kLongestTypedLine) Fail(line, "holds a name that is far too long");
     for (unsigned char c : text) {
-      if (!IsTextCharacter(c)) Fail(line, "holds a name with control characters in it");
+      if (c < 0x20 || c == 0x7F) Fail(line, "holds a name with control characters in it");
     }
     return std::string(text);
   }
@@ -108,15 +129,20 @@ int VotesOwnedBy(const FrozenGame& frozen, int side) {
 }  // namespace
 
 std::string FrozenGameText() {
-  std::ostringstream out;
-  for (int line = 1; line <= kFillerLines; ++line) out << Rand() % 400 + 1 << kLineEnd;
-  out << game.turnCount << kLineEnd << game.player.votes << kLineEnd << game.computer.votes
-      << kLineEnd << game.player.position << kLineEnd << game.computer.position << kLineEnd
-      << game.player.money << kLineEnd << game.computer.money << kLineEnd << game.firstName
-      << kLineEnd << game.partyName << kLineEnd;
-  for (int code : game.owner) out << code << kLineEnd;
-  for (int value : game.reservedBlock) out << value << kLineEnd;
-  return out.str();
+  std::string text;
+  const auto line = [&text](const std::string& value) { text += value + kLineEnd; };
+  for (int filler = 1; filler <= kFillerLines; ++filler) line(std::to_string(Rand() % 400 + 1));
+  for (int value : {game.turnCount, game.player.votes, game.computer.votes, game.player.position,
+                    game.computer.position}) {
+    line(std::to_string(value));
+  }
+  line(FloatText(game.player.money));
+  line(FloatText(game.computer.money));
+  line(game.firstName);
+  line(game.partyName);
+  for (int code : game.owner) line(std::to_string(code));
+  for (int value : game.reservedBlock) line(std::to_string(value));
+  return text;
 }
 
 bool ParseFrozenGame(std::string_view text, FrozenGame& frozen, std::string& problem) {
@@ -168,8 +194,9 @@ void LoadFrozenGame(const FrozenGame& frozen) {
   game.computer.votes = frozen.computerVotes;
   game.player.position = frozen.playerPosition;
   game.computer.position = frozen.computerPosition;
-  game.player.money = ToTheCent(frozen.playerMoney);
-  game.computer.money = ToTheCent(frozen.computerMoney);
+  // As the file has it: only what changes in play is kept to the cent.
+  game.player.money = frozen.playerMoney;
+  game.computer.money = frozen.computerMoney;
   game.firstName = frozen.firstName;
   game.partyName = frozen.partyName;
   game.owner = frozen.owner;

@@ -239,7 +239,7 @@ TEST_F(EventTest, NothingIsDealtTwiceBeforeTheDeckIsSpent) {
     for (int deal = 0; deal < 2 * deck.size; ++deal) {
       if (deal == deck.size) seen.clear();
       game.player = {100, 0, SmokeRoomPosition, true};  // held in the room, no state to give up
-      console.Force({0});                                // and no sneaking out
+      console.Force({0});                               // and no sneaking out
       ClearScreen();
       Outcome(deck.deal);
       EXPECT_TRUE(seen.insert(deck.dealt(console)).second) << deal << ": " << deck.dealt(console);
