@@ -60,6 +60,10 @@ TEST_F(StartUpTest, NamesKeepTheirBlanksOrStayEmpty) {
   console.Type("\r\r");
   AskNamesAndWelcome();
   EXPECT_EQ(game.firstName, "Ann Lee");
+  console.Paste("Alice\r");  // a pasted line end with nothing after it adds nothing
+  console.Type("\rWhig\r");
+  AskNamesAndWelcome();
+  EXPECT_EQ(game.firstName, "Alice");
 }
 
 class GameEndTest : public GameTest {

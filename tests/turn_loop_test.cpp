@@ -145,6 +145,10 @@ TEST_F(TurnLoopTest, RefusedRunsRedrawOnceAndPastedTextIsIgnored) {
   EXPECT_EQ(game.soundFlag, 'y');
   EXPECT_EQ(console.elapsedMs(), 4 * 200);
   EXPECT_FALSE(std::filesystem::exists(kFrozenGameFile));
+  console.Type("x");  // a paste after a refused key does not hold back the redraw
+  console.Paste("fy");
+  EXPECT_EQ(Outcome(TakeOff), "");
+  EXPECT_EQ(console.elapsedMs(), 6 * 200);
 }
 
 // Random keys through whole games: every game ends through a way out, keeping the record's rules at
