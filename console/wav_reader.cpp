@@ -1,17 +1,19 @@
 #include "console/wav_reader.h"
 
 #include <algorithm>
-#include <bit>
+#include <cmath>
 #include <cstring>
 
 namespace ballotrek {
 namespace {
 
 constexpr std::uint16_t kPcm = 1;
+constexpr std::uint16_t kFloat = 3;
 constexpr std::uint16_t kExtensible = 0xFFFE;
-// The sub-format of an extensible file of PCM samples, after its first two bytes.
-constexpr unsigned char kPcmGuidTail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
-                                            0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+// The sub-format of an extensible file after its first two bytes, which are
+// the tag it stands for.
+constexpr unsigned char kGuidTail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
+                                         0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
 
 std::uint32_t Little(const unsigned char* bytes, int count) {
   std::uint32_t value = 0;
@@ -26,6 +28,20 @@ bool ReadBytes(std::FILE* file, unsigned char* bytes, std::size_t count) {
 // Passes over the rest of a chunk; no clip holds a chunk of a gigabyte.
 bool Skip(std::FILE* file, std::uint64_t count) {
   return count < (1u << 30) && std::fseek(file, static_cast<long>(count), SEEK_CUR) == 0;
+}
+
+// Samples are little-endian; a wider one keeps its top 16 bits and an 8-bit
+// one is unsigned.
+std::int16_t Sample(const unsigned char* bytes, int size, bool isFloat) {
+  if (isFloat) {
+    const std::uint32_t bits = Little(bytes, 4);
+    float value;
+    std::memcpy(&value, &bits, 4);
+    if (std::isnan(value)) return 0;
+    return static_cast<std::int16_t>(std::lround(std::clamp(value, -1.0f, 1.0f) * 32767));
+  }
+  if (size == 1) return static_cast<std::int16_t>((bytes[0] - 128) * 256);
+  return static_cast<std::int16_t>(Little(bytes + size - 2, 2));
 }
 
 }  // namespace
@@ -71,31 +87,34 @@ bool WavReader::ReadForm() {
     const auto told = std::min<std::uint32_t>(length, sizeof form);
     if (length < 16 || !ReadBytes(file_, form, told) || !Skip(file_, padded - told)) return false;
     const auto tag = static_cast<std::uint16_t>(Little(form, 2));
-    const bool pcm =
-        tag == kPcm || (tag == kExtensible && told == 40 && Little(form + 24, 2) == kPcm &&
-                        std::memcmp(form + 26, kPcmGuidTail, 14) == 0);
+    const auto kind = tag == kExtensible && told == 40 && std::memcmp(form + 26, kGuidTail, 14) == 0
+                          ? Little(form + 24, 2)
+                          : tag;
+    const auto bits = Little(form + 14, 2);
+    float_ = kind == kFloat;
+    bytes_ = static_cast<int>(bits / 8);
     channels_ = static_cast<int>(Little(form + 2, 2));
     rate_ = static_cast<int>(std::min<std::uint32_t>(Little(form + 4, 4), kHighestRate + 1));
-    if (!pcm || Little(form + 14, 2) != 16 || channels_ < 1 || channels_ > kMostChannels ||
-        rate_ < 1 || rate_ > kHighestRate || Little(form + 12, 2) != 2u * channels_) {
+    const bool known = (kind == kPcm && (bits == 8 || bits == 16 || bits == 24 || bits == 32)) ||
+                       (float_ && bits == 32);
+    if (!known || channels_ < 1 || channels_ > kMostChannels || rate_ < 1 || rate_ > kHighestRate ||
+        Little(form + 12, 2) != static_cast<std::uint32_t>(bytes_ * channels_)) {
       return false;
     }
-    blockAlign = 2 * channels_;
+    blockAlign = bytes_ * channels_;
   }
 }
 
 std::size_t WavReader::Read(std::int16_t* samples, std::size_t count) {
   if (file_ == nullptr || left_ == 0) return 0;
-  const std::size_t frameBytes = 2 * static_cast<std::size_t>(channels_);
+  const std::size_t frameBytes = static_cast<std::size_t>(bytes_ * channels_);
   count = std::min<std::size_t>(count, left_);
+  raw_.resize(count * frameBytes);
   // A frame cut short by the end of the file is not played.
-  const std::size_t frames = std::fread(samples, 1, count * frameBytes, file_) / frameBytes;
+  const std::size_t frames = std::fread(raw_.data(), 1, raw_.size(), file_) / frameBytes;
   left_ = frames < count ? 0 : left_ - static_cast<std::uint32_t>(frames);
-  if constexpr (std::endian::native == std::endian::big) {  // the file's samples are little-endian
-    for (std::size_t i = 0; i < frames * static_cast<std::size_t>(channels_); ++i) {
-      const auto sample = static_cast<std::uint16_t>(samples[i]);
-      samples[i] = static_cast<std::int16_t>(sample >> 8 | (sample & 0xFF) << 8);
-    }
+  for (std::size_t i = 0; i < frames * static_cast<std::size_t>(channels_); ++i) {
+    samples[i] = Sample(&raw_[i * static_cast<std::size_t>(bytes_)], bytes_, float_);
   }
   return frames;
 }

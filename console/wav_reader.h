@@ -1,11 +1,13 @@
-// The game's clips are WAV files of 16-bit samples. This reads them a block
-// of frames at a time, so that no more than a block is held, and refuses any
-// other file when it is opened.
+// Clips are WAV files of 8, 16, 24 or 32-bit PCM samples or of 32-bit floats,
+// the game's own or ones players drop in. This reads them a block of frames at
+// a time as 16-bit samples, so that no more than a block is held, and refuses
+// any other file when it is opened.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <vector>
 
 namespace ballotrek {
 
@@ -22,7 +24,7 @@ class WavReader {
   ~WavReader();
 
   // Takes the file over and reads up to the first sample; false when the
-  // file is not a WAV file of 16-bit samples within the limits above.
+  // file is not a WAV file of those samples within the limits above.
   bool Open(std::FILE* file);
   int channels() const { return channels_; }
   int rate() const { return rate_; }
@@ -38,8 +40,11 @@ class WavReader {
   std::FILE* file_ = nullptr;
   int channels_ = 0;
   int rate_ = 0;
+  int bytes_ = 0;  // of a sample in the file
+  bool float_ = false;
   std::uint32_t frames_ = 0;
-  std::uint32_t left_ = 0;  // frames not read yet
+  std::uint32_t left_ = 0;          // frames not read yet
+  std::vector<unsigned char> raw_;  // the file's bytes of the frames being read
 };
 
 }  // namespace ballotrek

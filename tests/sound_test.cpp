@@ -32,8 +32,8 @@ std::string Play(const std::string& device, const std::string& clip) {
   return ::testing::internal::GetCapturedStderr();
 }
 
-// In a folder of the test's own: a tone, a clip cut short, noise and a folder named like a clip.
-TEST(SoundTest, OnlyWholeClipsReachTheDeviceAndNothingReachesStderr) {
+// In a folder of the test's own: a tone, clips cut short, noise and a folder named like a clip.
+TEST(SoundTest, OnlyWholeFramesReachTheDeviceAndNothingReachesStderr) {
   const fs::path previous = fs::current_path(),
                  folder =
                      fs::temp_directory_path() / ("ballotrek-sound-" + std::to_string(getpid()));
@@ -45,7 +45,10 @@ TEST(SoundTest, OnlyWholeClipsReachTheDeviceAndNothingReachesStderr) {
   SNDFILE* tone = sf_open("data/tone.wav", SFM_WRITE, &info);
   sf_writef_short(tone, samples.data(), 5000);
   sf_close(tone);
-  std::ofstream("data/cut.wav", std::ios::binary) << ReadAll("data/tone.wav").substr(0, 30);
+  const std::string wav = ReadAll("data/tone.wav");
+  std::ofstream("data/cut.wav", std::ios::binary) << wav.substr(0, 30);
+  // 1500 frames and a byte of the next.
+  std::ofstream("data/short.wav", std::ios::binary) << wav.substr(0, wav.size() - 6999);
   std::ofstream("data/noise.wav") << std::string(3000, 'Z');
 
   const std::string toFile = "type file; slave.pcm { type null }; file out.raw; format raw";
@@ -53,6 +56,8 @@ TEST(SoundTest, OnlyWholeClipsReachTheDeviceAndNothingReachesStderr) {
     EXPECT_EQ(Play(toFile, std::string("data/") + name + ".wav"), "") << name;
     EXPECT_FALSE(fs::exists("out.raw") && fs::file_size("out.raw") > 0) << name;
   }
+  EXPECT_EQ(Play(toFile, "data/short.wav"), "");
+  EXPECT_EQ(ReadAll("out.raw"), std::string(reinterpret_cast<const char*>(samples.data()), 3000));
   EXPECT_EQ(Play("type hw; card 0", "data/tone.wav"), "");    // no such device here
   EXPECT_EQ(Play("type nosuchplugin", "data/tone.wav"), "");  // ALSA would complain
   EXPECT_EQ(Play(toFile, "data\\tone.wav"), "");

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace ballotrek {
@@ -35,29 +34,43 @@ std::string Wav(int tag, int channels, int rate, int bits, const std::string& su
   return "RIFF" + Little(static_cast<std::uint32_t>(body.size()), 4) + body;
 }
 
-// Clips are read two frames at a time; the reader takes 16-bit samples only, and plays what a file
-// cut short still holds.
-TEST(WavReaderTest, ReadsSixteenBitSamplesAndRefusesAnythingElse) {
-  const std::string pcm =
-      Little(1, 2) + std::string("\0\0\0\0\x10\0\x80\0\0\xAA\0\x38\x9B\x71", 14);
-  const std::string wav = Wav(1, 1, 44100, 16), cut = wav.substr(0, 40);
-  const std::tuple<std::string, int, int> files[] = {
-      // the bytes, frames read, channels
-      {wav, 3, 1},
-      {Wav(1, 2, 22050, 16, "", "LIST" + Little(3, 4) + "xyz" + Little(0, 1), "abcdefgh", 8), 2, 2},
-      {Wav(0xFFFE, 2, 8000, 16, pcm, "", "abcdefgh", 8), 2, 2},
-      {Wav(1, 1, 44100, 16, "", "", "abcdefg", 600), 3, 1},
-      {Wav(0xFFFE, 2, 8000, 16, Little(3, 2) + pcm.substr(2)), 0, 0},
-      {Wav(3, 1, 44100, 32), 0, 0},
-      {Wav(1, 1, 44100, 8), 0, 0},
-      {Wav(1, 9, 44100, 16), 0, 0},
-      {Wav(1, 1, 0, 16), 0, 0},
-      {Wav(1, 1, 44100, 16, "", "", "", 0), 0, 0},
-      {wav.substr(0, 12) + "data" + Little(6, 4) + "abcdef" + wav.substr(12, 24), 0, 0},
-      {cut, 0, 0},
-      {std::string(100, 'Z'), 0, 0}};
+// A file; the frames read from it two at a time (0 when refused), its channels, its first sample.
+struct Case {
+  std::string bytes;
+  int frames, channels, first;
+};
+
+// Each form of sample is read as 16 bits; a file cut short plays the whole frames it holds.
+TEST(WavReaderTest, ReadsEachFormOfSampleAndRefusesAnythingElse) {
+  const std::string guid("\0\0\0\0\x10\0\x80\0\0\xAA\0\x38\x9B\x71", 14);
+  const std::string half = Little(0x3F000000, 4), minusThree = Little(0xC0400000, 4);  // floats
+  const std::string pcm = Little(1, 2) + guid, wav = Wav(1, 1, 44100, 16), cut = wav.substr(0, 40);
+  constexpr int ab = 'b' << 8 | 'a', tooLong = (WavReader::kLongestFrames + 1) * 2;
+  const Case files[] = {
+      {wav, 3, 1, ab},
+      {Wav(1, 2, 22050, 16, "", "LIST" + Little(3, 4) + "xyz" + Little(0, 1), "abcdefgh", 8), 2, 2,
+       ab},
+      {Wav(0xFFFE, 2, 8000, 16, pcm, "", "abcdefgh", 8), 2, 2, ab},
+      {Wav(1, 1, 44100, 16, "", "", "abcdefg", 600), 3, 1, ab},
+      {Wav(1, 1, 44100, 8), 6, 1, ('a' - 128) * 256},
+      {Wav(1, 1, 44100, 24, "", "", "abcdefgh", 600), 2, 1, 'c' << 8 | 'b'},
+      {Wav(0xFFFE, 2, 8000, 32, pcm, "", "abcdefgh", 8), 1, 2, 'd' << 8 | 'c'},
+      {Wav(3, 1, 44100, 32, "", "", half, 4), 1, 1, 16384},
+      {Wav(0xFFFE, 1, 8000, 32, Little(3, 2) + guid, "", minusThree, 4), 1, 1, -32767},
+      {Wav(1, 1, 44100, 12), 0, 0, 0},
+      {Wav(3, 1, 44100, 64, "", "", "abcdefgh", 8), 0, 0, 0},
+      {Wav(2, 1, 44100, 16), 0, 0, 0},
+      {Wav(0xFFFE, 1, 8000, 16, Little(1, 2) + std::string(14, '?')), 0, 0, 0},
+      {Wav(1, 2, 44100, 24).replace(32, 1, 1, '\4'), 0, 0, 0},  // told four bytes a frame
+      {Wav(1, 9, 44100, 16, "", "", std::string(18, 0), 18), 0, 0, 0},
+      {Wav(1, 1, 0, 16), 0, 0, 0},
+      {Wav(1, 1, 44100, 16, "", "", "abcdef", tooLong), 0, 0, 0},
+      {Wav(1, 1, 44100, 16, "", "", "", 0), 0, 0, 0},
+      {wav.substr(0, 12) + "data" + Little(6, 4) + "abcdef" + wav.substr(12, 24), 0, 0, 0},
+      {cut, 0, 0, 0},
+      {std::string(100, 'Z'), 0, 0, 0}};
   const auto path = std::filesystem::temp_directory_path() / "ballotrek-wav-test.wav";
-  for (const auto& [bytes, frames, channels] : files) {
+  for (const auto& [bytes, frames, channels, first] : files) {
     std::ofstream(path, std::ios::binary) << bytes;
     WavReader reader;
     ASSERT_EQ(reader.Open(std::fopen(path.string().c_str(), "rb")), frames > 0) << bytes;
@@ -66,7 +79,7 @@ TEST(WavReaderTest, ReadsSixteenBitSamplesAndRefusesAnythingElse) {
     for (std::size_t more; (more = reader.Read(samples.data() + read * 2, 2)) > 0;) read += more;
     EXPECT_EQ(read, static_cast<std::size_t>(frames)) << bytes;
     EXPECT_EQ(reader.channels(), channels) << bytes;
-    EXPECT_EQ(samples[0], frames > 0 ? 'b' << 8 | 'a' : 0) << bytes;
+    EXPECT_EQ(samples[0], first) << bytes;
   }
   std::filesystem::remove(path);
 }
