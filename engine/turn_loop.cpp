@@ -8,8 +8,8 @@ namespace ballotrek {
 namespace {
 
 bool VotesEndTheGame() {
-  return game.player.votes > 269 || game.computer.votes > 269 ||
-         (game.computer.votes == 269 && game.player.votes == 269);
+  return game.player.votes >= kWinningVotes || game.computer.votes >= kWinningVotes ||
+         (game.computer.votes == kTiedVotes && game.player.votes == kTiedVotes);
 }
 
 void EndOfTurnCheck() {
@@ -87,7 +87,7 @@ void PlayerTurn() {
   if (game.turnCount % 7 == 6 && Rand() % 10 + 1 == 1) {
     GotoXY(1, 3);
     Write("You must return to Washington DC for a Congressional vote\n");
-    me.position = 1;
+    me.position = kWashingtonAirportPosition;
     return;
   }
 
@@ -127,7 +127,7 @@ void ComputerTurn() {
   if (game.turnCount % 7 == 4 && Rand() % 10 + 1 == 2) {
     GotoXY(1, 3);
     Write("I must return to Washington DC for a computer show\n");
-    me.position = 1;
+    me.position = kWashingtonAirportPosition;
     return;
   }
 

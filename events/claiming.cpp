@@ -65,7 +65,6 @@ void OfferPurchase(int position, float price) {
   const bool tryState = IsTryState(position);
   const int roll = tryState ? RollForOutcome(12) : Rand() % 10 + 1;
   const bool won = tryState ? roll <= 8 : roll <= 9;
-  const int votes = BoardTable[position].electoralVotes;
   const std::string& name = game.firstName;
 
   if (won) {
@@ -77,10 +76,9 @@ void OfferPurchase(int position, float price) {
         PlayClip("data\\bust.wav");
       }
     }
-    game.player.votes += votes;
+    SetOwner(position, player);
     GotoXY(1, 7);
     Write(kPlayerWinLines[Rand() % 20]);
-    game.owner[position] = player;
   } else if (!tryState) {
     if (SoundOn()) PlayClip("data\\lost.wav");
     GotoXY(1, 7);
@@ -95,8 +93,7 @@ void OfferPurchase(int position, float price) {
       Write("I am in this room and cannot take any states\n");
     } else {
       Print("It comes over to me ", name, ", thanks for the gift\n");
-      game.owner[position] = computer;
-      game.computer.votes += votes;
+      SetOwner(position, computer);
     }
   }
   ShowStandingLine();
@@ -145,7 +142,7 @@ void DecidePurchase(int position, float price) {
   const bool won = tryState ? roll <= 10 : roll <= 9;
 
   if (won) {
-    game.computer.votes += votes;
+    SetOwner(position, computer);
     if (tryState) {
       Delay(1000);
       if (SoundOn()) PlayClip("data\\wich.wav");
@@ -154,7 +151,6 @@ void DecidePurchase(int position, float price) {
       GotoXY(1, 9);
       Write(kComputerWinLines[Rand() % 6]);
     }
-    game.owner[position] = computer;
   } else if (!tryState) {
     GotoXY(1, 7);
     Print("Oh no ", name, ", I grabbed it and it slipped through my wiry fingers\n");
@@ -168,8 +164,7 @@ void DecidePurchase(int position, float price) {
       Write("You are in the smoke filled room and do not get it\n");
     } else {
       Print("You get it ", name, ", you owe me one now\n");
-      game.owner[position] = player;
-      game.player.votes += votes;
+      SetOwner(position, player);
     }
   }
   ShowStandingLine();

@@ -21,7 +21,7 @@ struct NewsStory {
 
 // Every story reads after both lead-ins: "The story says that you " and
 // "  The story says that I ".
-constexpr std::array<NewsStory, 30> kStories = {{
+constexpr NewsStory kStories[] = {
     {"promised to eliminate the Internal Revenue Service\n", "",
      "It results in the gain of three unclaimed states\n", NewsEffect::GainStates, 3},  // 1
     {"got drunk and punched a reporter in the nose!\n", "",
@@ -84,7 +84,8 @@ constexpr std::array<NewsStory, 30> kStories = {{
      "It results in the gain of an unclaimed state\n", NewsEffect::GainStates, 1},  // 29
     {"had long hair and smoked marijuana in the sixties\n", "",
      "It means the loss of a state to the opposition\n", NewsEffect::LoseState, 0},  // 30
-}};
+};
+static_assert(std::size(kStories) == kNewsStories, "a story for each card of the news deck");
 
 constexpr std::array<NamedLine, 15> kPlayerGainRemarks = {
     NamedLine{"What a lucky break\n"},

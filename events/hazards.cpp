@@ -9,7 +9,7 @@ namespace ballotrek {
 namespace {
 
 struct Hazard {
-  int position;
+  PositionKind kind;
   float charge;
   std::array<std::string_view, 3> playerLines;
   std::array<std::string_view, 3> computerLines;
@@ -17,14 +17,14 @@ struct Hazard {
 
 // The scandal names the player on both sides and is written out below.
 constexpr std::array<Hazard, 3> kHazards = {{
-    {10,
+    {PositionKind::Atlantic,
      5.0f,
      {"You swam to safety but you lost your wallet\n", "And your plane is on the ocean floor!\n",
       "You must pay five million dollars for a new plane\n"},
      {"I floated to shore but I lost a circuit board\n",
       "And doggonit, my plane is now a beached whale!\n",
       "I must pay five million smackers for a new plane\n"}},
-    {22,
+    {PositionKind::Blizzard,
      2.0f,
      {"It is freezing and your nose got frostbitten\n",
       "And your plane is stuck in a huge snow drift!\n",
@@ -32,7 +32,7 @@ constexpr std::array<Hazard, 3> kHazards = {{
      {"I had my snowsuit on but my hard drive got frozen\n",
       "And darn it, my plane is now an ice sickle!\n",
       "I must pay two million dollars to thaw it out\n"}},
-    {58,
+    {PositionKind::GolfOuting,
      2.0f,
      {"Man you really whacked the ball but  you hit your running mate on the head\n",
       "You had to get him to the hospital and you missed a fund raising dinner\n",
@@ -64,7 +64,8 @@ constexpr std::array<std::string_view, 7> kComputerDaysOff = {
 
 void LandOnHazard(int position) {
   Candidate& candidate = CandidateOf(game.currentSide);
-  if (position == 63) {
+  const PositionKind kind = BoardTable[position].kind;
+  if (kind == PositionKind::Scandal) {
     if (game.currentSide == player) {
       Print("The press is calling it ", game.firstName, "gate\n");
     } else {
@@ -74,7 +75,7 @@ void LandOnHazard(int position) {
     ChangeMoney(candidate, -kScandalCharge);
   } else {
     for (const Hazard& hazard : kHazards) {
-      if (hazard.position != position) continue;
+      if (hazard.kind != kind) continue;
       const auto& lines = game.currentSide == player ? hazard.playerLines : hazard.computerLines;
       for (std::string_view line : lines) Write(line);
       ChangeMoney(candidate, -hazard.charge);

@@ -78,13 +78,6 @@ void PrintCost(float cost) {
   Print("A challenge costs ", cost, " million bucks\n");
 }
 
-void MoveState(int position, int from, int to) {
-  const int votes = BoardTable[position].electoralVotes;
-  CandidateOf(from).votes -= votes;
-  CandidateOf(to).votes += votes;
-  game.owner[position] = to;
-}
-
 bool ComputerWantsToChallenge(int stateVotes, float cost) {
   const int pv = game.player.votes;
   const int cv = game.computer.votes;
@@ -92,7 +85,7 @@ bool ComputerWantsToChallenge(int stateVotes, float cost) {
   return (pv - cv >= 100 && stateVotes > 10) || (money >= 15.0f && stateVotes > 20) ||
          (pv >= 250 && money >= 15.0f && stateVotes > 5) ||
          (cv >= 250 && stateVotes > 10 && money >= 150.0f) ||
-         (cv + stateVotes >= 270 && money - cost > 7.0f) ||
+         (cv + stateVotes >= kWinningVotes && money - cost > 7.0f) ||
          (pv >= 220 && money >= 30.0f && stateVotes > 10);
 }
 
@@ -133,7 +126,7 @@ void OfferChallenge(int position, float price) {
     if (SoundOn()) PlayClip("data\\lost.wav");
     Write(kPlayerChallengeFailedLines[Rand() % 5]);
   } else {
-    MoveState(position, computer, player);
+    SetOwner(position, player);
     if (SoundOn()) PlayClip("data\\wich.wav");
     Write(kPlayerChallengeWonLines[Rand() % 5]);
   }
@@ -164,7 +157,7 @@ void DecideChallenge(int position, float price) {
     if (SoundOn()) PlayClip("data\\lost.wav");
     Write("Shucks!  I blew it\n");
   } else {
-    MoveState(position, player, computer);
+    SetOwner(position, computer);
     if (SoundOn()) PlayClip("data\\wich.wav");
     Write("Yippey!  I did it \x1E it is mine now\n");
   }

@@ -80,10 +80,17 @@ constexpr std::array<const char*, kBoardSize> CapitalTable = {
 };
 
 constexpr int kLastAskedPosition = 62;
+// The search for a state goes on at Virginia after the scandal square, so
+// neither it nor Washington DC is ever asked.
+constexpr int kQuizWrapPosition = 63;
 
-// The state at p, or the first one after it; past 63 the search goes on at 1.
+int NextSquare(int p) {
+  return p >= kQuizWrapPosition ? 1 : p + 1;
+}
+
+// The state at p, or the first one after it.
 int StateFrom(int p) {
-  while (game.owner[p] == NotOwnable) p = p >= 63 ? 1 : p + 1;
+  while (game.owner[p] == NotOwnable) p = NextSquare(p);
   return p;
 }
 
@@ -97,7 +104,7 @@ void PlayerAnswers(int p) {
 void ComputerAnswers(int p) {
   const bool right = Rand() % 10 + 1 >= 4;
   Write("\nMy answer is ");
-  Print(right ? CapitalTable[p] : CapitalTable[StateFrom(p >= 63 ? 1 : p + 1)], "\n");
+  Print(right ? CapitalTable[p] : CapitalTable[StateFrom(NextSquare(p))], "\n");
   AskAt(17, 21, "Press space bar to check my answer \x1E ", " ");
   if (right) {
     if (SoundOn()) PlayClip("data\\wich.wav");

@@ -9,7 +9,7 @@
 namespace ballotrek {
 namespace {
 
-constexpr std::array<NamedLine, 8> kPlayerScenes = {
+constexpr NamedLine kPlayerScenes[] = {
     Named("Oh ", ", you are stuck in that putrid room\n"),
     NamedLine{"Sit back and  relax, you still cannot leave those blowhards\n"},
     Named("Sorry ", ", you must stay in that stinking room\n"),
@@ -20,7 +20,7 @@ constexpr std::array<NamedLine, 8> kPlayerScenes = {
     Named("You better  meditate ", ", those windbags  will give you a headache\n"),
 };
 
-constexpr std::array<NamedLine, 8> kComputerScenes = {
+constexpr NamedLine kComputerScenes[] = {
     Named("Oh man ", ", I cannot leave this suffocating room yet\n"),
     NamedLine{"I am surrounded by windbags but I must stay\n"},
     Named("Oh ", ", please get me the heck out of here\n"),
@@ -30,10 +30,12 @@ constexpr std::array<NamedLine, 8> kComputerScenes = {
     Named("Hey ", ", throw me a blanket will you\n"),
     Named("Oh man ", ", these blowhard politicians are such a bore\n"),
 };
+static_assert(std::size(kPlayerScenes) == kRoomScenes && std::size(kComputerScenes) == kRoomScenes,
+              "a scene of each side for each card of the room's deck");
 
 bool VotesEndTheGameFor(int receiver) {
-  return CandidateOf(receiver).votes > 269 ||
-         (game.player.votes == 269 && game.computer.votes == 269);
+  return CandidateOf(receiver).votes >= kWinningVotes ||
+         (game.player.votes == kTiedVotes && game.computer.votes == kTiedVotes);
 }
 
 int OfferStateForRelease() {

@@ -94,9 +94,7 @@ void TransferStateToOpponent() {
     Print("Darn it ", name, ", I must give you ", state.name, " and its ", state.electoralVotes,
           " votes!");
   }
-  game.owner[position] = other;
-  CandidateOf(side).votes -= state.electoralVotes;
-  CandidateOf(other).votes += state.electoralVotes;
+  SetOwner(position, other);
 }
 
 void GainUnclaimedStates(int count) {
@@ -112,8 +110,7 @@ void GainUnclaimedStates(int count) {
       return SayNoneLeft(grant, side);
     }
     SayGrant(grant, side, position);
-    game.owner[position] = side;
-    CandidateOf(side).votes += BoardTable[position].electoralVotes;
+    SetOwner(position, side);
   }
 }
 

@@ -7,7 +7,7 @@
 namespace ballotrek {
 namespace {
 
-constexpr std::array<const char*, 28> kFacts = {
+constexpr const char* kFacts[] = {
     "Eight Presidents never attended college",
     "The Presidential oath of office has been taken 55 times",
     "Fifteen Presidents have been re-elected to two or more terms",
@@ -39,13 +39,14 @@ constexpr std::array<const char*, 28> kFacts = {
     "Six Presidents never had children",
     "The only President who was divorced was Ronald Reagan",
 };
+static_assert(std::size(kFacts) == kTriviaFacts, "a fact for each card of the trivia deck");
 
 struct VoiceClip {
   const char* path;
   const char* caption;
 };
 
-constexpr std::array<VoiceClip, 15> kVoiceClips = {{
+constexpr VoiceClip kVoiceClips[] = {
     {"data\\cc.wav", "President Coolidge"},
     {"data\\hh.wav", "President Hoover"},
     {"data\\fdr.wav", "President Roosevelt"},
@@ -61,7 +62,8 @@ constexpr std::array<VoiceClip, 15> kVoiceClips = {{
     {"data\\bc.wav", "President Clinton"},
     {"data\\gwb.wav", "President George W. Bush"},
     {"data\\bo.wav", "President Obama"},
-}};
+};
+static_assert(std::size(kVoiceClips) == kPresidentVoices, "a voice for each card of its deck");
 
 }  // namespace
 

@@ -35,7 +35,15 @@ struct BoardPosition {
 inline constexpr int kBoardSize = 66;  // position 0 and the squares 1 to 65
 inline constexpr int kLastPosition = 65;
 inline constexpr int SmokeRoomPosition = 33;
+// Where a jet called back to Washington is put down: the capital's airport,
+// Reagan National, stands across the river in Virginia, square 1, and the
+// flight goes on from there (Washington DC itself is square 65).
+inline constexpr int kWashingtonAirportPosition = 1;
+
 inline constexpr int TotalElectoralVotes = 538;
+// More than half of the votes wins; half each is a tie that the House breaks.
+inline constexpr int kTiedVotes = TotalElectoralVotes / 2;
+inline constexpr int kWinningVotes = kTiedVotes + 1;
 inline constexpr double BrokeThreshold = 0.05;
 
 extern const std::array<BoardPosition, kBoardSize> BoardTable;

@@ -174,7 +174,7 @@ bool ParseFrozenGame(std::string_view text, FrozenGame& frozen, std::string& pro
           read.Whole(line, NotOwnable, NotOwnable, "the owner code 3 of a square nobody can own");
     }
   }
-  for (int slot = 0; slot < 30; ++slot) {
+  for (int slot = 0; slot < kReservedValues; ++slot) {
     frozen.reservedBlock[slot] = read.Whole(kFirstReservedLine + slot, kLeast, kAny, "");
   }
   if (read.ok() && VotesOwnedBy(frozen, player) != frozen.playerVotes) {

@@ -8,6 +8,7 @@
 
 #include "console/file_store.h"
 #include "model/board.h"
+#include "model/game_state.h"
 
 namespace ballotrek {
 
@@ -28,7 +29,7 @@ struct FrozenGame {
   std::string firstName;
   std::string partyName;
   std::array<int, kBoardSize> owner{};
-  std::array<int, 30> reservedBlock{};
+  std::array<int, kReservedValues> reservedBlock{};
 };
 
 // The file's text for the game in progress; draws the 50 filler numbers.

@@ -29,6 +29,15 @@ Candidate& CandidateOf(int side) {
   return side == player ? game.player : game.computer;
 }
 
+void SetOwner(int position, int owner) {
+  const int votes = BoardTable[position].electoralVotes;
+  if (const int before = game.owner[position]; before == player || before == computer) {
+    CandidateOf(before).votes -= votes;
+  }
+  game.owner[position] = owner;
+  if (owner == player || owner == computer) CandidateOf(owner).votes += votes;
+}
+
 float ToTheCent(double money) {
   return static_cast<float>(std::round(money * 100.0) / 100.0);
 }

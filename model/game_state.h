@@ -18,9 +18,19 @@ struct Candidate {
   bool inSmokeRoom = false;
 };
 
+// The cards of each deck: one for each line of its table, which says so
+// where it is written.
+inline constexpr int kNewsStories = 30;
+inline constexpr int kRoomScenes = 8;
+inline constexpr int kTriviaFacts = 28;
+inline constexpr int kPresidentVoices = 15;
+
+// Values the frozen game carries that nothing in the game uses.
+inline constexpr int kReservedValues = 30;
+
 // Deals the numbers 1 to size once each, in random order, then starts over.
 struct NoRepeatDeck {
-  static constexpr int kMaxSize = 30;
+  static constexpr int kMaxSize = kNewsStories;
   int size;
   std::array<int, kMaxSize> slots{};  // slot k holds the k-th number dealt, 0 when empty
 };
@@ -35,11 +45,11 @@ struct GameState {
   int turnCount = 0;  // the player's take-offs so far
   std::string firstName;
   std::string partyName;
-  std::array<int, 30> reservedBlock{};  // carried by the frozen game, nothing else
-  NoRepeatDeck newsDeck{30};
-  NoRepeatDeck roomDeck{8};
-  NoRepeatDeck triviaDeck{28};
-  NoRepeatDeck voiceDeck{15};
+  std::array<int, kReservedValues> reservedBlock{};
+  NoRepeatDeck newsDeck{kNewsStories};
+  NoRepeatDeck roomDeck{kRoomScenes};
+  NoRepeatDeck triviaDeck{kTriviaFacts};
+  NoRepeatDeck voiceDeck{kPresidentVoices};
 };
 
 extern GameState game;
@@ -48,6 +58,11 @@ extern GameState game;
 void ResetGameState();
 
 Candidate& CandidateOf(int side);
+
+// Gives the state at the position to the owner (a side, or Unclaimed), the
+// votes going with it, so that each side's votes stay those of its states.
+// Every change of owner goes through here.
+void SetOwner(int position, int owner);
 
 // Money is kept to the cent (0.01 million). Every amount of the rules is a
 // whole number of tenths, but single-precision sums drift (7.39999 for 7.4)

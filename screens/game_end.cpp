@@ -19,13 +19,12 @@ void WriteAt(int column, int row, const Pieces&... pieces) {
 // with them every vote nobody holds.
 void GiveRemainingStatesTo(int side) {
   for (int position = 1; position <= kLastPosition; ++position) {
-    if (game.owner[position] == Unclaimed) game.owner[position] = side;
+    if (game.owner[position] == Unclaimed) SetOwner(position, side);
   }
-  CandidateOf(side).votes += TotalElectoralVotes - (game.player.votes + game.computer.votes);
 }
 
-bool TiedAt269() {
-  return game.player.votes == 269 && game.computer.votes == 269;
+bool Tied() {
+  return game.player.votes == kTiedVotes && game.computer.votes == kTiedVotes;
 }
 
 void PlayerWinsByVotes(const std::string& name) {
@@ -51,7 +50,7 @@ void ComputerWentBroke(const std::string& name) {
   GiveRemainingStatesTo(player);
   GotoXY(23, 13);
   Print("You win with ", game.player.votes, " votes, I have ", game.computer.votes, " votes");
-  if (TiedAt269()) {
+  if (Tied()) {
     WriteAt(11, 15, "The House of Representatives broke the tie in your favor!");
     WriteAt(11, 17, "They say i cannot handle money, heh heh ha ha ho ho heh he ha ho ho he he ha");
   }
@@ -66,7 +65,7 @@ void PlayerWentBroke(const std::string& name) {
   GiveRemainingStatesTo(computer);
   GotoXY(23, 13);
   Print("I win with ", game.computer.votes, " votes, you have ", game.player.votes, " votes");
-  if (TiedAt269()) {
+  if (Tied()) {
     WriteAt(11, 15, "The House of Representatives broke the tie in my favor!");
     WriteAt(11, 17, "They know that i am better with a buck!  Oh yes, they are right");
     WriteAt(5, 19, "I will enjoy my term in office, better luck next time ", name);
@@ -97,15 +96,15 @@ void HouseBreaksTheTie(const std::string& name) {
 
 void ShowOutcome() {
   const std::string& name = game.firstName;
-  if (game.player.votes >= 270) {
+  if (game.player.votes >= kWinningVotes) {
     PlayerWinsByVotes(name);
-  } else if (game.computer.votes >= 270) {
+  } else if (game.computer.votes >= kWinningVotes) {
     ComputerWinsByVotes(name);
   } else if (IsBroke(game.computer.money)) {
     ComputerWentBroke(name);
   } else if (IsBroke(game.player.money)) {
     PlayerWentBroke(name);
-  } else if (TiedAt269()) {
+  } else if (Tied()) {
     HouseBreaksTheTie(name);
   }
 }

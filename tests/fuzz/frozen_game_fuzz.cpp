@@ -52,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(LoadAndWrite(again) == written, "a written file reads back otherwise", written);
   // Six significant digits hold every cent of any amount a game reaches.
   for (const auto& [before, after] : {std::pair(player, game.player), {computer, game.computer}}) {
-    Check(std::fabs(before.money) >= 10000 || after.money == before.money,
+    Check(std::fabs(before.money) >= 10000 || ToTheCent(before.money) != before.money ||
+              after.money == before.money,
           "money changes on the way through the file", written);
   }
   return 0;

@@ -30,10 +30,8 @@ inline void FreshGame(int side = player) {
   game.currentSide = side;
 }
 
-// Gives a state to a side, votes and all.
 inline void Give(int position, int side) {
-  game.owner[position] = side;
-  CandidateOf(side).votes += BoardTable[position].electoralVotes;
+  SetOwner(position, side);
 }
 
 // Lands a side on a state at its price, narrating from row 5 of a clear screen.
@@ -90,21 +88,27 @@ inline std::string Play(const std::function<void()>& body, const std::string& ke
   return ended + Shown(console);
 }
 
-// Compares what a test saw with the file of that name in tests/golden; a run with
-// BALLOTREK_UPDATE_GOLDEN=1 writes the files anew, for a review of their differences.
+// Compares what a test saw with the file of that name in tests/golden. A run with
+// BALLOTREK_UPDATE_GOLDEN=1 writes the files that differ anew, for a review of their differences,
+// and still fails.
 inline ::testing::AssertionResult MatchesGolden(const std::string& name, const std::string& seen) {
   const std::string path = BALLOTREK_GOLDEN_DIR "/" + name + ".txt";
-  if (std::getenv("BALLOTREK_UPDATE_GOLDEN") != nullptr)
-    std::ofstream(path, std::ios::binary) << seen;
   std::ifstream file(path, std::ios::binary);
   const std::string golden(std::istreambuf_iterator<char>(file), {});
   if (golden == seen) return ::testing::AssertionSuccess();
-  const auto at = std::ranges::mismatch(golden, seen).in1 - golden.begin();
+  const auto at =
+      std::mismatch(golden.begin(), golden.end(), seen.begin(), seen.end()).first - golden.begin();
   const auto line = at == 0 ? 0 : golden.rfind('\n', at - 1) + 1;  // where both first differ
-  return ::testing::AssertionFailure()
-         << path << " differs at line " << std::count(golden.begin(), golden.begin() + at, '\n') + 1
-         << ":\n  " << golden.substr(line, golden.find('\n', line) - line)
-         << "\nbut the test saw\n  " << seen.substr(line, seen.find('\n', line) - line);
+  auto failure = ::testing::AssertionFailure()
+                 << path << " differs at line "
+                 << std::count(golden.begin(), golden.begin() + at, '\n') + 1 << ":\n  "
+                 << golden.substr(line, golden.find('\n', line) - line) << "\nbut the test saw\n  "
+                 << seen.substr(line, seen.find('\n', line) - line);
+  if (std::getenv("BALLOTREK_UPDATE_GOLDEN") != nullptr) {
+    std::ofstream(path, std::ios::binary) << seen;
+    failure << "\nwritten anew: review its differences";
+  }
+  return failure;
 }
 
 class GameTest : public ::testing::Test {

@@ -30,13 +30,13 @@ std::string BrokenRecordRule() {
   }
   for (const Candidate* side : {&game.player, &game.computer}) {
     if (side->position < 0 || side->position > kLastPosition) return "a jet is off the board";
-    if (!std::isfinite(side->money) || ToTheCent(side->money) != side->money) {
-      return "money is not to the cent: " + std::to_string(side->money);
-    }
+    if (!std::isfinite(side->money)) return "money is not a number";
   }
-  const auto text = [](unsigned char c) { return IsTextCharacter(c); };
-  for (const std::string* name : {&game.firstName, &game.partyName})
-    if (name->size() > kLongestTypedLine || !std::ranges::all_of(*name, text)) return "a bad name";
+  for (const std::string* name : {&game.firstName, &game.partyName}) {
+    const auto control = [](unsigned char c) { return c < 0x20 || c == 0x7F; };
+    if (name->size() > kLongestTypedLine || std::any_of(name->begin(), name->end(), control))
+      return "a bad name";
+  }
   return game.turnCount < 0 ? "the count of flights is negative" : "";
 }
 
@@ -50,6 +50,9 @@ class RandomPlayer : public ScriptedConsole {
   }
   int GetKey() override {
     if (std::string broken = BrokenRecordRule(); !broken.empty()) throw std::runtime_error(broken);
+    for (const Candidate* side : {&game.player, &game.computer}) {  // a game started here
+      if (ToTheCent(side->money) != side->money) throw std::runtime_error("money not to the cent");
+    }
     if (++typed > 1000000) throw std::runtime_error("the game never ended");
     if (keysLeft() > 0) return ScriptedConsole::GetKey();
     if (engine_() % 3000 == 0) return 27;  // concedes, or leaves a last screen

@@ -7,7 +7,7 @@
 namespace ballotrek::testing {
 
 // The first rule of the record broken, in words, or empty: votes are those of the states held,
-// owners and positions in range, money finite and to the cent, names short and free of controls.
+// owners and positions in range, money finite, names short and free of control codes.
 std::string BrokenRecordRule();
 
 struct SoakGame {
