@@ -30,8 +30,8 @@ TEST_F(EventTest, AffordableAtExactlyThePrice) {
     game.owner[position] = owner;
     CandidateOf(side).money = money;
     // d 1 or a remark, silent thinking, a pass or a refusal
-    seen +=
-        "== " + std::to_string(money) + "\n" + Play([&] { Land(side, position); }, "", {0, 23, 0});
+    seen += "== " + std::to_string(money) + "\n" +
+            Play([s = side, p = position] { Land(s, p); }, "", {0, 23, 0});
   }
   EXPECT_TRUE(MatchesGolden("affordable", seen));
 }
@@ -103,7 +103,8 @@ TEST_F(EventTest, GainsOfThreeAsTheStatesRunOut) {
   for (const auto& [side, left, draws, gained] : cases) {
     ResetGameState();
     for (int p = 1; p <= kLastPosition; ++p)
-      if (game.owner[p] == Unclaimed && std::ranges::count(left, p) == 0) Give(p, 3 - side);
+      if (game.owner[p] == Unclaimed && std::count(left.begin(), left.end(), p) == 0)
+        Give(p, 3 - side);
     game.currentSide = side;
     console.Type("\r");
     for (int draw : draws) console.Force({draw});
