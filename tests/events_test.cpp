@@ -248,5 +248,36 @@ TEST_F(EventTest, NothingIsDealtTwiceBeforeTheDeckIsSpent) {
   }
 }
 
+// A transfer looks from the rolled square on, and after Washington DC goes on at Virginia.
+TEST_F(EventTest, TransferLooksOnFromWashingtonDCToVirginia) {
+  FreshGame(player);
+  Give(1, player);
+  console.Type("\r");
+  console.Force({64});
+  TransferStateToOpponent();
+  EXPECT_TRUE(game.owner[1] == computer && BrokenRecordRule().empty());
+}
+
+// Each side's own votes and money, or its empty purse.
+TEST_F(EventTest, EachSidesStandingLine) {
+  struct Case {
+    int side;
+    float money;
+    const char* line;
+  };
+  const Case cases[] = {{player, 50, "You now have 13 votes and 50 million dollars"},
+                        {player, 0.04f, "You now have no money left!"},
+                        {computer, 7.25f, "I now have 8 votes and 7.25 million dollars"},
+                        {computer, 0.04f, "I am out of money!"}};
+  for (const Case& shown : cases) {
+    FreshGame(shown.side);
+    game.player = {50, 13};
+    game.computer = {7.25f, 8};
+    CandidateOf(shown.side).money = shown.money;
+    ShowStandingLine();
+    EXPECT_EQ(RowText(20), std::string(16, ' ') + shown.line);
+  }
+}
+
 }  // namespace
 }  // namespace ballotrek::testing

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "console/build_info.h"
+#include "engine/engine.h"
 #include "model/frozen_game.h"
 #include "tests/support/game_test.h"
 
@@ -79,6 +80,23 @@ void HoldVotes(int side, int votes) {
   }
   ASSERT_GE(last[votes], 0) << votes;
   for (int v = votes; v > 0; v -= BoardTable[last[v]].electoralVotes) SetOwner(last[v], side);
+}
+
+// Escape at the sound question keeps the sound off for the whole game: S then turns nothing on.
+TEST_F(StartUpTest, EscapeAtTheSoundQuestionKeepsTheSoundOff) {
+  game.currentSide = player;
+  console.Type("n\x1bs");
+  EXPECT_EQ(Outcome([] { ShowTitleAndOptions(), TakeOff(); }), "");
+  EXPECT_TRUE(!SoundOn() && RowText(20).empty() && console.clips().empty());
+}
+
+// The letters the help screen lists close it, and Escape; D only jokes, and other keys are refused.
+TEST_F(StartUpTest, EachKeyThatClosesTheHelpScreen) {
+  for (char key : std::string("upcsfnbmUPCSFNBM\x1b")) {
+    console.Type(std::string("dxh\r") + key);
+    EXPECT_EQ(ShowHelp(), LowerKey(key));
+    EXPECT_EQ(console.keysLeft(), 0);
+  }
 }
 
 class GameEndTest : public GameTest {
