@@ -41,7 +41,13 @@ TEST_F(EventTest, AffordableAtExactlyThePrice) {
 TEST_F(EventTest, ComputerPurchaseAndChallengeRules) {
   // The computer's votes, the player's, the computer's money, the state, d, and whether it buys.
   // States: 4 Delaware 3, 2 West Virginia 5, 26 Iowa 6, 3 Maryland 10 (larger ones: landings.txt).
-  const std::tuple<int, int, float, int, int, bool> buying[] = {
+  struct Purchase {
+    int computerVotes, playerVotes;
+    float money;
+    int position, d;
+    bool buys;
+  };
+  const Purchase buying[] = {
       {200, 0, 100, 4, 1, true},  {199, 0, 100, 4, 1, false},   // 200 votes buy anything
       {160, 0, 100, 26, 1, true}, {160, 0, 100, 2, 1, false},   // from 160, more than 5
       {199, 0, 100, 26, 1, true}, {160, 0, 100, 3, 1, true},    // to 199, and a 10-vote state
@@ -50,19 +56,25 @@ TEST_F(EventTest, ComputerPurchaseAndChallengeRules) {
       {0, 0, 100, 3, 2, true},    {0, 0, 100, 3, 1, false},     // 6 to 10 votes below 160, d of 2
       {159, 0, 100, 26, 2, true}, {159, 0, 100, 26, 1, false},  // at 159
       {0, 0, 100, 2, 3, true},    {0, 0, 100, 2, 2, false}};    // 5 votes or less, d of 3
-  for (const auto& [computerVotes, playerVotes, money, position, d, buys] : buying) {
+  for (const Purchase& c : buying) {
     ResetGameState();
-    game.computer = {money, computerVotes};
-    game.player.votes = playerVotes;
-    console.Force({d - 1, 23, 0});  // then a winning roll, or the pass line
-    if (buys) console.Force({0});   // the winning line
-    Land(computer, position);
-    EXPECT_TRUE((game.owner[position] == computer) == buys && console.AllForcedUsed())
-        << computerVotes << "/" << playerVotes << " votes, " << money << " on " << position;
+    game.computer = {c.money, c.computerVotes};
+    game.player.votes = c.playerVotes;
+    console.Force({c.d - 1, 23, 0});  // then a winning roll, or the pass line
+    if (c.buys) console.Force({0});   // the winning line
+    Land(computer, c.position);
+    EXPECT_TRUE((game.owner[c.position] == computer) == c.buys && console.AllForcedUsed())
+        << c.computerVotes << "/" << c.playerVotes << " votes, " << c.money << " on " << c.position;
   }
   // The player's votes, the computer's, its money, the state, and whether it challenges. States: 2
   // West Virginia 5, 26 Iowa 6, 3 Maryland 10, 1 Virginia 13, 16 Pennsylvania 20, 41 California 55.
-  const std::tuple<int, int, float, int, bool> challenging[] = {
+  struct Challenge {
+    int playerVotes, computerVotes;
+    float money;
+    int position;
+    bool challenges;
+  };
+  const Challenge challenging[] = {
       {100, 0, 14, 1, true},      {99, 0, 14, 1, false},     // a lead of 100 and more than 10 votes
       {100, 0, 14, 3, false},                                // 10 votes
       {0, 0, 15, 41, true},       {0, 0, 14.9f, 41, false},  // 15.0 and more than 20 votes
@@ -76,16 +88,16 @@ TEST_F(EventTest, ComputerPurchaseAndChallengeRules) {
       {220, 121, 30, 1, true},    {220, 121, 29.9f, 1, false},  // the player at 220 with 30.0
       {219, 121, 30, 1, false},                                 // the player at 219
       {220, 121, 30, 3, false}};                                // at 220, a 10-vote state
-  for (const auto& [playerVotes, computerVotes, money, position, challenges] : challenging) {
+  for (const Challenge& c : challenging) {
     ResetGameState();
-    game.player.votes = playerVotes;  // the totals alone matter to the rules
-    game.computer = {money, computerVotes};
-    game.owner[position] = player;
+    game.player.votes = c.playerVotes;  // the totals alone matter to the rules
+    game.computer = {c.money, c.computerVotes};
+    game.owner[c.position] = player;
     console.Force({0, 23, 0});  // remark, silent thinking, a losing roll or a refusal
-    if (challenges) console.Type("\r");
-    Land(computer, position);
-    EXPECT_EQ(RowText(7) == "I am going to go for it!", challenges)
-        << playerVotes << "/" << computerVotes << " votes, " << money << " on " << position;
+    if (c.challenges) console.Type("\r");
+    Land(computer, c.position);
+    EXPECT_EQ(RowText(7) == "I am going to go for it!", c.challenges)
+        << c.playerVotes << "/" << c.computerVotes << " votes, " << c.money << " on " << c.position;
   }
 }
 
@@ -145,8 +157,14 @@ TEST_F(EventTest, EachKindOfStoryForEachSide) {
 // A side held in the room (still held when its turn ended the game), owning the state at `state`
 // (none at 0); the other side has `other` votes, or came in too when that is -1. Sound is on.
 TEST_F(EventTest, WaysOutAndReasonsToStayForEachSide) {
+  struct Stay {
+    int side, state, other;
+    const char* keys;
+    std::vector<int> draws;
+    bool stays;
+  };
   // clang-format off
-  const std::tuple<int, int, int, const char*, std::vector<int>, bool> cases[] = {
+  const Stay cases[] = {
       {player, 0, -1, "", {}, false},            {player, 0, 0, "", {18}, false},
       {player, 0, 0, "", {17, 0}, true},         {player, 1, 0, "xN", {0, 3}, true},
       {player, 1, 0, "y\r", {0, 0}, false},      {player, 1, 260, "y\r", {0, 0}, true},
@@ -156,15 +174,15 @@ TEST_F(EventTest, WaysOutAndReasonsToStayForEachSide) {
       {computer, 41, 239, "\r", {0, 0, 0}, true}, {computer, 41, 214, "\r", {0, 0, 0}, false}};
   // clang-format on
   std::string seen;
-  for (const auto& [side, state, other, keys, draws, stays] : cases) {
-    FreshGame(side);
-    CandidateOf(side) = {100, BoardTable[state].electoralVotes, SmokeRoomPosition, true};
-    if (state > 0) game.owner[state] = side;
-    CandidateOf(side == player ? computer : player) = {100, std::max(other, 0), 0, other < 0};
-    const std::string shown = Play(RunSmokeRoomTurn, keys, draws);
-    seen += "== " + std::to_string(state) + " " + std::to_string(other) + "\n" + shown;
-    EXPECT_EQ(CandidateOf(side).inSmokeRoom, stays) << shown;
-    EXPECT_TRUE(state == 0 || game.owner[state] == (stays ? side : 3 - side) ||
+  for (const Stay& c : cases) {
+    FreshGame(c.side);
+    CandidateOf(c.side) = {100, BoardTable[c.state].electoralVotes, SmokeRoomPosition, true};
+    if (c.state > 0) game.owner[c.state] = c.side;
+    CandidateOf(3 - c.side) = {100, std::max(c.other, 0), 0, c.other < 0};
+    const std::string shown = Play(RunSmokeRoomTurn, c.keys, c.draws);
+    seen += "== " + std::to_string(c.state) + " " + std::to_string(c.other) + "\n" + shown;
+    EXPECT_EQ(CandidateOf(c.side).inSmokeRoom, c.stays) << shown;
+    EXPECT_TRUE(c.state == 0 || game.owner[c.state] == (c.stays ? c.side : 3 - c.side) ||
                 shown.find("hail.wav") != std::string::npos);
   }
   EXPECT_TRUE(MatchesGolden("room", seen));
