@@ -21,12 +21,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// True when the text stands at the cell, without building a string.
 bool Shows(const Screen& screen, int column, int row, std::string_view text) {
-  for (char c : text) {
-    if (screen.At(column++, row) != c) return false;
-  }
-  return true;
+  return screen.Text(column, row, static_cast<int>(text.size())) == text;
 }
 
 // Answers each prompt with a key drawn from its seed: Enter most often, then
