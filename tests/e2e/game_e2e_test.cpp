@@ -53,8 +53,8 @@ class GameE2eTest : public ::testing::Test {
 
   // Through the start-up questions to the first take-off, as Pat of the Blue party, with sound off;
   // keys typed ahead wait for their questions.
-  PtySession& StartAtTakeOff() {
-    PtySession& game = Start();
+  PtySession& StartAtTakeOff(const PtyOptions& options = {}) {
+    PtySession& game = Start(options);
     EXPECT_TRUE(game.Walk(
         {{"", 23, 21, kInstructionsQuestion},
          {"nnPat\rBlue\r", 1, 2, "Welcome to the campaign candidate Pat of the Blue party."},
@@ -79,6 +79,7 @@ class GameE2eTest : public ::testing::Test {
         << game.ScreenText(true);
 #ifndef BALLOTREK_EXE
     EXPECT_EQ(Settings(game.InitialSettings()), Settings(game.TerminalSettings()));
+    EXPECT_EQ(game.Pasted("x"), "x");  // bracketed paste turned off
 #endif
   }
 };
@@ -118,14 +119,21 @@ TEST_F(GameE2eTest, MapListSoundFreezeResumeAndConcede) {
 }
 
 #ifndef BALLOTREK_EXE
-// Raw mode while playing (so that Control-C is a key); a pasted paragraph answers no prompt; a
+// Raw mode while playing (so that Control-C is a key); a pasted sentence answers no prompt, also
+// where the terminal description does not name bracketed paste (screen's and tmux's usual TERM); a
 // second game in the same folder is refused; waiting for a key or through a pause sleeps; a killed
 // game still restores the terminal.
 TEST_F(GameE2eTest, PasteSecondGameSleepingAndKilled) {
-  PtySession& game = StartAtTakeOff();
-  EXPECT_EQ(game.TerminalSettings().c_lflag & (ISIG | ICANON | ECHO), 0u);
-  EXPECT_EQ(game.TerminalSettings().c_iflag & (ICRNL | IXON), 0u);
-  game.Send("\x1b[200~Freeze it? fy\r\nyes\x1b[201~");
+  for (const char* term : {"xterm-256color", "screen-256color"}) {
+    PtySession& game = StartAtTakeOff({.term = term});
+    EXPECT_EQ(game.TerminalSettings().c_lflag & (ISIG | ICANON | ECHO), 0u);
+    EXPECT_EQ(game.TerminalSettings().c_iflag & (ICRNL | IXON), 0u);
+    game.Send(game.Pasted("Please fly, yes, freeze it and go."));
+    EXPECT_TRUE(game.Walk({{"h", 1, 2, "I will help you Pat"}, {"c", 17, 21, kTakeOffPrompt}}))
+        << term;
+    EXPECT_FALSE(std::filesystem::exists(directory_ / "bkt.dat")) << term;
+  }
+  PtySession& game = *game_;
   PtySession second(BALLOTREK_BINARY, directory_.string(), {});
   EXPECT_EQ(second.WaitForExit(), 1);
   EXPECT_NE(second.ScreenText().find("another game is already running in this folder"),
@@ -144,6 +152,7 @@ TEST_F(GameE2eTest, PasteSecondGameSleepingAndKilled) {
   kill(game.pid(), SIGTERM);
   EXPECT_EQ(game.WaitForExit(), 128 + SIGTERM);
   EXPECT_EQ(Settings(game.InitialSettings()), Settings(game.TerminalSettings()));
+  EXPECT_EQ(game.Pasted("x"), "x");
 }
 #endif
 
