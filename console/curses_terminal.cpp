@@ -287,7 +287,9 @@ Terminal* StartPlatformTerminal() {
                  isatty(STDIN_FILENO) ? "output" : "input");
     return nullptr;
   }
-  std::setlocale(LC_ALL, "");
+  // Only the character set: numbers are read and written as in C whatever the
+  // player's locale.
+  std::setlocale(LC_CTYPE, "");
   if (!WatchResizes()) {
     std::perror("ballotrek: cannot watch the terminal's size");
     return nullptr;

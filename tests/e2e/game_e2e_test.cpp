@@ -154,6 +154,30 @@ TEST_F(GameE2eTest, PasteSecondGameSleepingAndKilled) {
   EXPECT_EQ(Settings(game.InitialSettings()), Settings(game.TerminalSettings()));
   EXPECT_EQ(game.Pasted("x"), "x");
 }
+
+// Under a German locale, made here since none is installed, money still reads and shows as in C;
+// on that UTF-8 terminal the byte 0x1E shows as a triangle, in the prompt after a wrong answer to
+// the airport quiz that the ninth flight brings.
+TEST_F(GameE2eTest, GermanLocaleMoneyAndTheTriangle) {
+  const std::string folder = directory_.string(), locales = "LOCPATH=" + folder;
+  // localedef may warn, so its status tells nothing: the locale is asked what it holds instead.
+  const std::string prepare = "cd '" + folder + "' && sed -e '51s/.*/8/' -e '56s/.*/7.4/' '" +
+                              BALLOTREK_E2E_DIR "/map-game.dat' > bkt.dat && " +
+                              "localedef -i de_DE -f UTF-8 ./de_DE.UTF-8; " + locales +
+                              " LC_ALL=de_DE.UTF-8 locale -k decimal_point | grep -qx " +
+                              "'decimal_point=\",\"'";
+  ASSERT_EQ(std::system(prepare.c_str()), 0) << "no frozen game, or no locale de_DE.UTF-8";
+  PtySession& game = Start({.environment = {locales, "LC_ALL=de_DE.UTF-8"}});
+  ASSERT_TRUE(game.Walk(
+      {{"", 23, 21, "Resume frozen game  or begin new game, R or B? "},
+       {"r", 1, 4, "You have 473 electoral votes and 7.4 million dollars in campaign funds"},
+       {"nn", 17, 21, kTakeOffPrompt},
+       {"\r", 1, 5, "Enter first name "},
+       {"Nobody\r", 1, 6, "Enter last name "},
+       {"Nobody\r", 17, 21, "Press Enter  for outcome "}},
+      kSlow));
+  EXPECT_EQ(game.Text(42, 21, 1), "\u25B2") << game.ScreenText(true);
+}
 #endif
 
 #if defined(BALLOTREK_DATA_DIR) && !defined(BALLOTREK_EXE)
