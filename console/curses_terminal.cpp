@@ -55,25 +55,23 @@ void OnResize(int) {
   errno = savedErrno;
 }
 
-// The terminal's sequence that turns bracketed paste off, kept where a
-// signal handler can write it; empty when the terminal has no such mode.
-char pasteOff[32] = "";
+// Bracketed paste is asked for on every terminal the game can draw on, not
+// only where the terminal description names it: screen's and tmux's usual
+// TERM do not, yet tmux marks pastes, and a terminal without the mode
+// ignores the request.
+constexpr char kPasteOn[] = "\x1b[?2004h";
+constexpr char kPasteOff[] = "\x1b[?2004l";
 
 void RestoreTerminal() {
   if (!cursesStarted || isendwin()) return;
   endwin();
-  [[maybe_unused]] const ssize_t written = write(STDOUT_FILENO, pasteOff, std::strlen(pasteOff));
+  [[maybe_unused]] const ssize_t written = write(STDOUT_FILENO, kPasteOff, sizeof kPasteOff - 1);
 }
 
 // Pasted text comes marked, so that it is typed into lines and never taken
 // for keys at a prompt.
 void StartBracketedPaste() {
-  const char* on = tigetstr("BE");
-  const char* off = tigetstr("BD");
-  auto usable = [](const char* s) { return s != nullptr && s != reinterpret_cast<char*>(-1); };
-  if (!usable(on) || !usable(off) || std::strlen(off) >= sizeof pasteOff) return;
-  std::strcpy(pasteOff, off);
-  [[maybe_unused]] const ssize_t written = write(STDOUT_FILENO, on, std::strlen(on));
+  [[maybe_unused]] const ssize_t written = write(STDOUT_FILENO, kPasteOn, sizeof kPasteOn - 1);
 }
 
 // Gives the terminal back, then lets the signal do what it would have done.
@@ -289,7 +287,9 @@ Terminal* StartPlatformTerminal() {
                  isatty(STDIN_FILENO) ? "output" : "input");
     return nullptr;
   }
-  std::setlocale(LC_ALL, "");
+  // Only the character set: numbers are read and written as in C whatever the
+  // player's locale.
+  std::setlocale(LC_CTYPE, "");
   if (!WatchResizes()) {
     std::perror("ballotrek: cannot watch the terminal's size");
     return nullptr;

@@ -1,7 +1,9 @@
 #include "console/system_backends.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <thread>
 
 #include "console/platform.h"
@@ -24,6 +26,17 @@ void SteadyClock::SleepUntil(TimePoint deadline) {
 
 int SeededRandom::Next() {
   return static_cast<int>(engine_() >> 1);
+}
+
+unsigned NewGameSeed() {
+  // The time still tells games apart where random_device is missing or weak.
+  const auto now = std::chrono::system_clock::now().time_since_epoch().count();
+  unsigned seed = static_cast<unsigned>(now) ^ static_cast<unsigned>(now >> 32);
+  try {
+    seed ^= std::random_device()();
+  } catch (const std::exception&) {
+  }
+  return seed;
 }
 
 void ExitProcess::End(int status) {

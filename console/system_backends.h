@@ -23,6 +23,9 @@ class SeededRandom : public RandomSource {
   std::mt19937 engine_;
 };
 
+// A seed of its own for each game, even for games started in the same second.
+unsigned NewGameSeed();
+
 class SilentSound : public SoundPlayer {
  public:
   void Play(std::string_view) override {}

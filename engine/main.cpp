@@ -1,4 +1,3 @@
-#include <ctime>
 #include <iostream>
 
 #include "console/clip_files.h"
@@ -20,7 +19,7 @@ int main(int argc, char** argv) {
   if (terminal == nullptr) return 1;
 
   static SteadyClock clock;
-  static SeededRandom random(static_cast<unsigned>(std::time(nullptr)));
+  static SeededRandom random(NewGameSeed());
   static ExitProcess process;
   InstallBackends({terminal, &clock, &random, &PlatformSound(), &process});
 

@@ -53,8 +53,8 @@ class GameE2eTest : public ::testing::Test {
 
   // Through the start-up questions to the first take-off, as Pat of the Blue party, with sound off;
   // keys typed ahead wait for their questions.
-  PtySession& StartAtTakeOff() {
-    PtySession& game = Start();
+  PtySession& StartAtTakeOff(const PtyOptions& options = {}) {
+    PtySession& game = Start(options);
     EXPECT_TRUE(game.Walk(
         {{"", 23, 21, kInstructionsQuestion},
          {"nnPat\rBlue\r", 1, 2, "Welcome to the campaign candidate Pat of the Blue party."},
@@ -79,6 +79,7 @@ class GameE2eTest : public ::testing::Test {
         << game.ScreenText(true);
 #ifndef BALLOTREK_EXE
     EXPECT_EQ(Settings(game.InitialSettings()), Settings(game.TerminalSettings()));
+    EXPECT_EQ(game.Pasted("x"), "x");  // bracketed paste turned off
 #endif
   }
 };
@@ -118,14 +119,21 @@ TEST_F(GameE2eTest, MapListSoundFreezeResumeAndConcede) {
 }
 
 #ifndef BALLOTREK_EXE
-// Raw mode while playing (so that Control-C is a key); a pasted paragraph answers no prompt; a
+// Raw mode while playing (so that Control-C is a key); a pasted sentence answers no prompt, also
+// where the terminal description does not name bracketed paste (screen's and tmux's usual TERM); a
 // second game in the same folder is refused; waiting for a key or through a pause sleeps; a killed
 // game still restores the terminal.
 TEST_F(GameE2eTest, PasteSecondGameSleepingAndKilled) {
-  PtySession& game = StartAtTakeOff();
-  EXPECT_EQ(game.TerminalSettings().c_lflag & (ISIG | ICANON | ECHO), 0u);
-  EXPECT_EQ(game.TerminalSettings().c_iflag & (ICRNL | IXON), 0u);
-  game.Send("\x1b[200~Freeze it? fy\r\nyes\x1b[201~");
+  for (const char* term : {"xterm-256color", "screen-256color"}) {
+    PtySession& game = StartAtTakeOff({.term = term});
+    EXPECT_EQ(game.TerminalSettings().c_lflag & (ISIG | ICANON | ECHO), 0u);
+    EXPECT_EQ(game.TerminalSettings().c_iflag & (ICRNL | IXON), 0u);
+    game.Send(game.Pasted("Please fly, yes, freeze it and go."));
+    EXPECT_TRUE(game.Walk({{"h", 1, 2, "I will help you Pat"}, {"c", 17, 21, kTakeOffPrompt}}))
+        << term;
+    EXPECT_FALSE(std::filesystem::exists(directory_ / "bkt.dat")) << term;
+  }
+  PtySession& game = *game_;
   PtySession second(BALLOTREK_BINARY, directory_.string(), {});
   EXPECT_EQ(second.WaitForExit(), 1);
   EXPECT_NE(second.ScreenText().find("another game is already running in this folder"),
@@ -144,6 +152,52 @@ TEST_F(GameE2eTest, PasteSecondGameSleepingAndKilled) {
   kill(game.pid(), SIGTERM);
   EXPECT_EQ(game.WaitForExit(), 128 + SIGTERM);
   EXPECT_EQ(Settings(game.InitialSettings()), Settings(game.TerminalSettings()));
+  EXPECT_EQ(game.Pasted("x"), "x");
+}
+
+// Under a German locale, made here since none is installed, money still reads and shows as in C;
+// on that UTF-8 terminal the byte 0x1E shows as a triangle, in the prompt after a wrong answer to
+// the airport quiz that the ninth flight brings.
+TEST_F(GameE2eTest, GermanLocaleMoneyAndTheTriangle) {
+  const std::string folder = directory_.string(), locales = "LOCPATH=" + folder;
+  // localedef may warn, so its status tells nothing: the locale is asked what it holds instead.
+  const std::string prepare = "cd '" + folder + "' && sed -e '51s/.*/8/' -e '56s/.*/7.4/' '" +
+                              BALLOTREK_E2E_DIR "/map-game.dat' > bkt.dat && " +
+                              "localedef -i de_DE -f UTF-8 ./de_DE.UTF-8; " + locales +
+                              " LC_ALL=de_DE.UTF-8 locale -k decimal_point | grep -qx " +
+                              "'decimal_point=\",\"'";
+  ASSERT_EQ(std::system(prepare.c_str()), 0) << "no frozen game, or no locale de_DE.UTF-8";
+  PtySession& game = Start({.environment = {locales, "LC_ALL=de_DE.UTF-8"}});
+  ASSERT_TRUE(game.Walk(
+      {{"", 23, 21, "Resume frozen game  or begin new game, R or B? "},
+       {"r", 1, 4, "You have 473 electoral votes and 7.4 million dollars in campaign funds"},
+       {"nn", 17, 21, kTakeOffPrompt},
+       {"\r", 1, 5, "Enter first name "},
+       {"Nobody\r", 1, 6, "Enter last name "},
+       {"Nobody\r", 17, 21, "Press Enter  for outcome "}},
+      kSlow));
+  EXPECT_EQ(game.Text(42, 21, 1), "\u25B2") << game.ScreenText(true);
+}
+
+// Two games started at once draw apart: the filler lines of their frozen games differ.
+TEST_F(GameE2eTest, GamesStartedAtOnceDrawApart) {
+  std::unique_ptr<PtySession> games[2];
+  std::string fillers[2], line;
+  for (int i : {0, 1}) {
+    std::filesystem::create_directory(directory_ / std::to_string(i));
+    games[i] =
+        std::make_unique<PtySession>(Installed() ? Installed() : BALLOTREK_BINARY,
+                                     (directory_ / std::to_string(i)).string(), PtyOptions{});
+  }
+  for (int i : {0, 1}) {
+    ASSERT_TRUE(games[i]->Walk({{"", 23, 21, kInstructionsQuestion},
+                                {"nnPat\rBlue\rf", 17, 19, "Want to freeze the game?  Y or N  "},
+                                {"y", 16, 12, "GAME HAS BEEN FROZEN!"}},
+                               kSlow));
+    std::ifstream file(directory_ / std::to_string(i) / "bkt.dat");
+    for (int n = 0; n < 50 && std::getline(file, line); ++n) fillers[i] += line + " ";
+  }
+  EXPECT_NE(fillers[0], fillers[1]);
 }
 #endif
 

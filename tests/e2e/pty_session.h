@@ -32,12 +32,13 @@ struct PtyOptions {
   bool inputFromNull = false;                 // standard input is /dev/null, not the terminal
   std::vector<std::string> environment = {};  // more "NAME=value" settings
   std::vector<std::string> arguments = {};    // for the program, e.g. wine's game
+  std::string term = "xterm-256color";
 };
 
 class PtySession {
  public:
-  // Starts `binary` (looked up in PATH when it has no slash) in `folder` on an 80x25 terminal with
-  // TERM=xterm-256color and a UTF-8 locale.
+  // Starts `binary` (looked up in PATH when it has no slash) in `folder` on an 80x25 terminal of
+  // type options.term with a UTF-8 locale.
   PtySession(const std::string& binary, const std::string& folder, const PtyOptions& options) {
     winsize size{25, 80, 0, 0};
     if (openpty(&master_, &slave_, nullptr, nullptr, &size) != 0) throw std::runtime_error("pty");
@@ -53,7 +54,7 @@ class PtySession {
     if (options.inputFromNull && dup2(open("/dev/null", O_RDONLY), STDIN_FILENO) < 0) _exit(126);
     unsetenv("LINES");  // the same terminal whatever the test was started from
     unsetenv("COLUMNS");
-    setenv("TERM", "xterm-256color", 1);
+    setenv("TERM", options.term.c_str(), 1);
     setenv("LC_ALL", "C.UTF-8", 1);
     for (const std::string& setting : options.environment) putenv(strdup(setting.c_str()));
     std::vector<char*> argv{strdup(binary.c_str())};
@@ -76,6 +77,14 @@ class PtySession {
     for (ssize_t n; !keys.empty() && (n = write(master_, keys.data(), keys.size())) > 0;) {
       keys.remove_prefix(static_cast<size_t>(n));
     }
+  }
+  // What the terminal sends for pasted text: marked only while the program has asked for that.
+  std::string Pasted(std::string_view text) {
+    char start[16], end[16];
+    vterm_keyboard_start_paste(vterm_);
+    const std::string_view marked(start, vterm_output_read(vterm_, start, sizeof start));
+    vterm_keyboard_end_paste(vterm_);
+    return std::string(marked).append(text).append(end, vterm_output_read(vterm_, end, sizeof end));
   }
   // Reads the program's output until `condition` holds or the time is up; Settle reads it for a
   // while, for checks that nothing appears.
