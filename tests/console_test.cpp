@@ -1,13 +1,10 @@
 // What stands between the game and the player: keys and what a terminal shows, money as printed,
-// the command line and where the clips are found.
+// and the command line.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
-#include "console/clip_files.h"
 #include "console/keys.h"
 #include "console/screen.h"
 #include "engine/options.h"
@@ -96,26 +93,6 @@ TEST(OptionsTest, HelpAndVersionAnswerAndAnythingElseIsRefused) {
     if (status == 2) err += "Try 'ballotrek --help' for more information.\n";
     EXPECT_EQ(errors.str(), err);
   }
-}
-
-// The working folder's data/ comes first, then the installed clips.
-TEST_F(GameTest, ClipsAreFoundInTheWorkingFolderThenWhereTheyWereInstalled) {
-  namespace fs = std::filesystem;
-  fs::create_directories("data");
-  fs::create_directories("share/games/ballotrek/data.wav");
-  for (const char* file : {"data/anth.wav", "share/games/ballotrek/anth.wav",
-                           "share/games/ballotrek/exit.wav", "data/wich.wav"}) {
-    std::ofstream(file) << "RIFF";
-  }
-  EXPECT_EQ(FindClipFile("data\\exit.wav"), "");  // nothing installed to look in
-  SetInstalledClipFolder(folder / "share/games/ballotrek");
-  EXPECT_EQ(FindClipFile("data\\anth.wav"), "data/anth.wav");
-  EXPECT_EQ(FindClipFile("data\\exit.wav"),
-            (folder / "share/games/ballotrek" / "exit.wav").string());
-  EXPECT_EQ(FindClipFile("data\\wich.wav"), "data/wich.wav");
-  EXPECT_EQ(FindClipFile("data\\hail.wav"), "");
-  EXPECT_EQ(FindClipFile("data\\data.wav"), "");  // a folder is no clip
-  SetInstalledClipFolder({});
 }
 
 }  // namespace
