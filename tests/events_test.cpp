@@ -115,7 +115,7 @@ TEST_F(EventTest, GainsOfThreeAsTheStatesRunOut) {
     ResetGameState();
     for (int p = 1; p <= kLastPosition; ++p)
       if (game.owner[p] == Unclaimed && std::count(left.begin(), left.end(), p) == 0)
-        Give(p, 3 - side);
+        SetOwner(p, 3 - side);
     game.currentSide = side;
     console.Type("\r");
     for (int draw : draws) console.Force({draw});
@@ -268,7 +268,7 @@ TEST_F(EventTest, NothingIsDealtTwiceBeforeTheDeckIsSpent) {
 // A transfer looks from the rolled square on, and after Washington DC goes on at Virginia.
 TEST_F(EventTest, TransferLooksOnFromWashingtonDCToVirginia) {
   FreshGame(player);
-  Give(1, player);
+  SetOwner(1, player);
   console.Type("\r");
   console.Force({64});
   TransferStateToOpponent();

@@ -48,8 +48,8 @@ TEST_F(FrozenGameTest, ResumesWhatTheFileCarriesAndLeavesDamagedFilesAlone) {
   game.firstName = kLongestName;
   game.player = {96.1f, 0, kLastPosition};
   game.computer = {0.05f, 0, SmokeRoomPosition, true};
-  Give(41, player);
-  Give(65, computer);
+  SetOwner(41, player);
+  SetOwner(65, computer);
   game.reservedBlock[4] = -7;
   game.newsDeck.slots[0] = game.roomDeck.slots[0] = 3;
   game.currentSide = player;

@@ -22,7 +22,7 @@ TEST_F(GoldenTest, EveryLandingOfEachSide) {
       CandidateOf(side).position = square - 1;
       if (side == computer) {
         game.player.position = square < 30 ? 40 : 10;
-        Give(game.player.position + 1, player);
+        SetOwner(game.player.position + 1, player);
       }
       const bool tries = BoardTable[square].kind == PositionKind::TryState;
       const std::string keys = side == computer ? "\r\r" : tries ? "\ry\r" : "\ry";
@@ -42,14 +42,15 @@ TEST_F(GoldenTest, EveryKeyAtTheTakeOffPromptAndTheWholeMap) {
   for (const char* typed : {"h", "hd", "hm", "hn", "hS", "f", "fn", "s", "sS", "u", "p", "c", "b",
                             "m", "m ", "x", "\x1b", "\x03n"}) {
     FreshGame(player);
-    Give(3, player);
-    Give(7, computer);
+    SetOwner(3, player);
+    SetOwner(7, computer);
     seen += "== " + std::string(typed) + "\n" + Play(TakeOff, typed);
   }
   EXPECT_TRUE(MatchesGolden("take-off", seen));
   ResetGameState();
   for (int position = 1; position <= kLastPosition; ++position)
-    if (BoardTable[position].electoralVotes > 0 && position % 3 != 0) Give(position, position % 3);
+    if (BoardTable[position].electoralVotes > 0 && position % 3 != 0)
+      SetOwner(position, position % 3);
   game.player.position = 49;
   game.computer.position = 39;
   EXPECT_TRUE(MatchesGolden("map", Play(TakeOff, "m")));

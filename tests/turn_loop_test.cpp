@@ -26,7 +26,7 @@ struct Turn {
 // The player lands on its own state, 2900 ms in all; draws 0 (one square), 0 (the remark).
 void PlayerLandsAtHome() {
   game.player.position = 10;
-  Give(11, player);
+  SetOwner(11, player);
 }
 
 TEST_F(TurnLoopTest, WholeTurns) {
@@ -51,14 +51,14 @@ TEST_F(TurnLoopTest, WholeTurns) {
       {"the computer's try lost on the eleventh", "\r\r\r", {0, 0, 6, 0, 23, 10},
        PlayerLandsAtHome, [] { return game.player.votes == 40; }},
       {"the player's challenge won on the tenth roll", "\ry\r", {0, 0, 9, 0},
-       [] { Give(1, computer); }, [] { return game.player.votes == 13; }},
+       [] { SetOwner(1, computer); }, [] { return game.player.votes == 13; }},
       {"the player's challenge lost on the ninth", "\ry\r", {0, 0, 8, 0},
-       [] { Give(1, computer); }, [] { return game.computer.votes == 13; }},
+       [] { SetOwner(1, computer); }, [] { return game.computer.votes == 13; }},
       {"the computer's challenge on a lead of 100, won on the tenth", "\r\r\r", {0, 0, 0, 0, 23, 9},
-       [] { PlayerLandsAtHome(); Give(1, player); game.player.votes = 100; },
+       [] { PlayerLandsAtHome(); SetOwner(1, player); game.player.votes = 100; },
        [] { return game.owner[1] == computer; }},
       {"the computer's challenge lost on the ninth", "\r\r\r", {0, 0, 0, 0, 23, 8},
-       [] { PlayerLandsAtHome(); Give(1, player); game.player.votes = 100; },
+       [] { PlayerLandsAtHome(); SetOwner(1, player); game.player.votes = 100; },
        [] { return game.owner[1] == player; }},
       {"the computer's news, a gain of money", "\r\r", {0, 0, 4, 2, 0}, PlayerLandsAtHome},
       {"the player's news, three states won", "\r\r", {4, 0, 0, 0, 1, 2}},
@@ -67,10 +67,10 @@ TEST_F(TurnLoopTest, WholeTurns) {
       {"the press conference, Raleigh typed in capitals", "\rRALEIGH\r\r", {0, 61, 0},
        [] { game.player.position = 46; }},
       {"the player held in the smoke filled room", "\r\r", {0, 0, 0, 0, 0},
-       [] { game.player.position = 32; game.computer.position = 10; Give(11, computer); },
+       [] { game.player.position = 32; game.computer.position = 10; SetOwner(11, computer); },
        [] { return game.player.inSmokeRoom && game.player.money == 99.0f; }},
       {"the computer held there", "\r\r\r", {0, 0, 0, 0, 0, 0, 0},
-       [] { PlayerLandsAtHome(); Give(12, player); game.computer.position = 32; },
+       [] { PlayerLandsAtHome(); SetOwner(12, player); game.computer.position = 32; },
        [] { return game.computer.inSmokeRoom && game.computer.money == 99.0f; }},
       {"the player lands where the computer stands", "\r", {0},
        [] { game.player.position = 10, game.computer.position = 11; },

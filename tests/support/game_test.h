@@ -30,10 +30,6 @@ inline void FreshGame(int side = player) {
   game.currentSide = side;
 }
 
-inline void Give(int position, int side) {
-  SetOwner(position, side);
-}
-
 // Lands a side on a state at its price, narrating from row 5 of a clear screen.
 inline void Land(int side, int position) {
   ClearScreen();
