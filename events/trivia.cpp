@@ -2,6 +2,7 @@
 
 #include "console/console.h"
 #include "events/events.h"
+#include "model/clip_list.h"
 #include "model/game_state.h"
 
 namespace ballotrek {
@@ -40,29 +41,6 @@ constexpr const char* kFacts[] = {
     "The only President who was divorced was Ronald Reagan",
 };
 static_assert(std::size(kFacts) == kTriviaFacts, "a fact for each card of the trivia deck");
-
-struct VoiceClip {
-  const char* path;
-  const char* caption;
-};
-
-constexpr VoiceClip kVoiceClips[] = {
-    {"data\\cc.wav", "President Coolidge"},
-    {"data\\hh.wav", "President Hoover"},
-    {"data\\fdr.wav", "President Roosevelt"},
-    {"data\\hst.wav", "President Truman"},
-    {"data\\ike.wav", "President Eisenhower"},
-    {"data\\jfk.wav", "President Kennedy"},
-    {"data\\lbj.wav", "President Johnson"},
-    {"data\\rn.wav", "President Nixon"},
-    {"data\\gf.wav", "President Ford"},
-    {"data\\jc.wav", "President Carter"},
-    {"data\\rr.wav", "President Reagan"},
-    {"data\\gb.wav", "President George H.W. Bush"},
-    {"data\\bc.wav", "President Clinton"},
-    {"data\\gwb.wav", "President George W. Bush"},
-    {"data\\bo.wav", "President Obama"},
-};
 static_assert(std::size(kVoiceClips) == kPresidentVoices, "a voice for each card of its deck");
 
 }  // namespace
@@ -80,7 +58,7 @@ void ShowTrivia() {
 void PlayVoiceClip() {
   const VoiceClip& clip = kVoiceClips[DrawFromDeck(game.voiceDeck) - 1];
   GotoXY(1, 1);
-  PlayClip(clip.path);
+  PlayClip("data\\" + std::string(clip.name) + ".wav");
   Write(clip.caption);
   Delay(1000);
 }

@@ -21,7 +21,10 @@ void WriteTitleLines() {
   GotoXY(33, 7);
   Write("BALLOTREK");
   GotoXY(28, 9);
-  Write("Version 4.1 for ");
+  const std::string_view version = kVersion;
+  Write("Version ");
+  Write(version.substr(0, version.find('.', version.find('.') + 1)));  // no patch number
+  Write(" for ");
   Write(kSystemName);
   GotoXY(12, 12);
   Write("A campaign game by the Ballotrek developers");

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "console/build_info.h"
 #include "console/keys.h"
 #include "console/screen.h"
 #include "engine/options.h"
@@ -80,7 +81,7 @@ TEST(OptionsTest, HelpAndVersionAnswerAndAnythingElseIsRefused) {
   const std::tuple<std::vector<const char*>, int, std::string, std::string> rows[] = {
       {{}, kPlayTheGame, "", ""},
       {{"--help"}, 0, "Usage: ballotrek [OPTION]\n", ""},
-      {{"-v"}, 0, "ballotrek 4.1.0\n", ""},
+      {{"-v"}, 0, std::string("ballotrek ") + kVersion + "\n", ""},
       {{"--versions"}, 2, "", "ballotrek: unknown option '--versions'\n"},
       {{"bkt.dat"}, 2, "", "ballotrek: unexpected argument 'bkt.dat'\n"},
       {{"-h", "-v"}, 2, "", "ballotrek: unknown option '-v'\n"},

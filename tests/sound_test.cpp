@@ -11,6 +11,7 @@
 
 #include "console/alsa_sound.h"
 #include "console/wav_reader.h"
+#include "model/clip_list.h"
 
 namespace ballotrek {
 namespace {
@@ -71,14 +72,9 @@ TEST(SoundTest, OnlyWholeFramesReachTheDeviceAndNothingReachesStderr) {
 #ifdef BALLOTREK_DATA_DIR
 TEST(Clips, EveryClipDecodesIsAudibleAndDiffersFromTheOthers) {
   std::map<std::vector<short>, std::string> seen;
-  std::vector<std::string> names = {"anth", "plwh", "cowh", "chal", "bist", "ocea", "bliz", "smin",
-                                    "prco", "gosw", "goba", "rock", "smro", "inst", "bust", "wich",
-                                    "lost", "prch", "wran", "quit", "hail", "exit"};
+  std::vector<std::string> names(std::begin(kEffectClips), std::end(kEffectClips));
 #ifdef BALLOTREK_VOICES
-  for (const char* voice : {"cc", "hh", "fdr", "hst", "ike", "jfk", "lbj", "rn", "gf", "jc", "rr",
-                            "gb", "bc", "gwb", "bo"}) {
-    names.push_back(voice);
-  }
+  for (const VoiceClip& voice : kVoiceClips) names.emplace_back(voice.name);
 #endif
   for (const std::string& name : names) {
     SF_INFO info{};

@@ -1,17 +1,19 @@
-// Makes the game's sound clips: 16-bit mono WAV files at 44.1 kHz, built
+// Makes the game's sound effects: 16-bit mono WAV files at 44.1 kHz, built
 // from oscillators, noise and envelopes. Run at build time:
 //   make_clips <folder>
-// writes every clip into the folder. The same input always gives the same
-// files.
+// writes every clip of kEffectClips (model/clip_list.h) into the folder. The
+// same input always gives the same files.
 #include <sndfile.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "model/clip_list.h"
 #include "wav_file.h"
 
 namespace {
@@ -384,19 +386,13 @@ Samples Goodbye() {
   return clip.Finished();
 }
 
-struct ClipMaker {
-  const char* name;
-  Samples (*make)();
+// One for each of kEffectClips, in its order.
+constexpr Samples (*kMakers[])() = {
+    Anthem,      PlayerJet, ComputerJet, DrumRoll,    BigState, Splash,  Wind,         SmokeRoomIn,
+    Cameras,     Swing,     Ball,        RockConcert, SneakOut, Siren,   CashRegister, Fanfare,
+    FallingTune, Chime,     Buzzer,      GiveUp,      Victory,  Goodbye,
 };
-
-constexpr ClipMaker kClips[] = {
-    {"anth", Anthem},      {"plwh", PlayerJet}, {"cowh", ComputerJet},  {"chal", DrumRoll},
-    {"bist", BigState},    {"ocea", Splash},    {"bliz", Wind},         {"smin", SmokeRoomIn},
-    {"prco", Cameras},     {"gosw", Swing},     {"goba", Ball},         {"rock", RockConcert},
-    {"smro", SneakOut},    {"inst", Siren},     {"bust", CashRegister}, {"wich", Fanfare},
-    {"lost", FallingTune}, {"prch", Chime},     {"wran", Buzzer},       {"quit", GiveUp},
-    {"hail", Victory},     {"exit", Goodbye},
-};
+static_assert(std::size(kMakers) == std::size(ballotrek::kEffectClips));
 
 }  // namespace
 
@@ -406,9 +402,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string folder = argv[1];
-  for (const ClipMaker& clip : kClips) {
-    const std::string file = folder + "/" + clip.name + ".wav";
-    if (!WriteWav(file, clip.make())) {
+  for (std::size_t i = 0; i < std::size(kMakers); ++i) {
+    const std::string file = folder + "/" + std::string(ballotrek::kEffectClips[i]) + ".wav";
+    if (!WriteWav(file, kMakers[i]())) {
       std::fprintf(stderr, "make_clips: cannot write %s\n", file.c_str());
       return 1;
     }

@@ -1,6 +1,6 @@
-// Makes the presidential voice clips: a well-known public line of each
-// President, spoken by the eSpeak NG synthesizer, written as the effect clips
-// are (16-bit mono WAV at 44.1 kHz). Run at build time:
+// Makes the presidential voice clips: the line of each of kVoiceClips
+// (model/clip_list.h), spoken by the eSpeak NG synthesizer, written as the
+// effect clips are (16-bit mono WAV at 44.1 kHz). Run at build time:
 //   make_voices <folder>
 #include <espeak-ng/speak_lib.h>
 #include <sndfile.h>
@@ -11,37 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "model/clip_list.h"
 #include "wav_file.h"
 
 namespace {
 
 constexpr int kRate = kClipRate;
-
-struct Voice {
-  const char* file;
-  const char* line;
-  int pitch;  // eSpeak's 0 to 100; a little variety between the speakers
-  int speed;  // words per minute
-};
-
-constexpr Voice kVoices[] = {
-    {"cc", "The chief business of the American people is business.", 40, 150},
-    {"hh", "Blessed are the young, for they shall inherit the national debt.", 45, 155},
-    {"fdr", "The only thing we have to fear is fear itself.", 42, 135},
-    {"hst", "The buck stops here.", 50, 150},
-    {"ike", "Plans are worthless, but planning is everything.", 38, 150},
-    {"jfk", "Ask not what your country can do for you; ask what you can do for your country.", 55,
-     160},
-    {"lbj", "We shall overcome.", 35, 130},
-    {"rn", "I am not a crook.", 45, 145},
-    {"gf", "Our long national nightmare is over.", 48, 150},
-    {"jc", "I will never lie to you.", 52, 155},
-    {"rr", "Mister Gorbachev, tear down this wall!", 40, 145},
-    {"gb", "Read my lips: no new taxes.", 58, 160},
-    {"bc", "I feel your pain.", 46, 140},
-    {"gwb", "I'm the decider, and I decide what is best.", 50, 165},
-    {"bo", "Yes, we can.", 36, 135},
-};
 
 std::vector<short> spoken;
 
@@ -84,18 +59,18 @@ int main(int argc, char** argv) {
     return 1;
   }
   espeak_SetSynthCallback(Collect);
-  for (const Voice& voice : kVoices) {
+  for (const ballotrek::VoiceClip& voice : ballotrek::kVoiceClips) {
     spoken.clear();
     espeak_SetParameter(espeakPITCH, voice.pitch, 0);
     espeak_SetParameter(espeakRATE, voice.speed, 0);
-    const std::string line = voice.line;
+    const std::string line(voice.line), name(voice.name);
     if (espeak_Synth(line.c_str(), line.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
                      nullptr) != EE_OK ||
         espeak_Synchronize() != EE_OK || spoken.empty()) {
-      std::fprintf(stderr, "make_voices: could not speak %s\n", voice.file);
+      std::fprintf(stderr, "make_voices: could not speak %s\n", name.c_str());
       return 1;
     }
-    const std::string file = std::string(argv[1]) + "/" + voice.file + ".wav";
+    const std::string file = std::string(argv[1]) + "/" + name + ".wav";
     if (!WriteWav(file, Resample(spoken, rate))) {
       std::fprintf(stderr, "make_voices: cannot write %s: %s\n", file.c_str(),
                    sf_strerror(nullptr));

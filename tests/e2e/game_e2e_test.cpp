@@ -237,7 +237,7 @@ TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
 // The version is told without starting the game; a standard input that is no terminal is refused.
 TEST_F(GameE2eTest, VersionAndAStandardInputThatIsNotATerminal) {
   for (const auto& [options, status, told] :
-       {std::tuple{PtyOptions{.arguments = {"--version"}}, 0, "ballotrek 4.1.0"},
+       {std::tuple{PtyOptions{.arguments = {"--version"}}, 0, "ballotrek " BALLOTREK_VERSION},
         {PtyOptions{.inputFromNull = true}, 1,
          "ballotrek: standard input is not a terminal; run the game in a terminal window"}}) {
     PtySession& game = Start(options);
