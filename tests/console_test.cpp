@@ -1,14 +1,12 @@
-// What stands between the game and the player: keys and what a terminal shows, money as printed,
-// and the command line.
+// What stands between the game and the player: keys and what a terminal shows, and money as
+// printed.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
 
-#include "console/build_info.h"
 #include "console/keys.h"
 #include "console/screen.h"
-#include "engine/options.h"
 #include "tests/support/game_test.h"
 
 namespace ballotrek::testing {
@@ -73,26 +71,6 @@ TEST(ScreenTest, NumbersPrintAsAStreamAndMoneyStaysToTheCent) {
     Candidate candidate;
     for (int tenths : payments) ChangeMoney(candidate, -static_cast<float>(tenths) / 10);
     EXPECT_EQ(candidate.money, left);
-  }
-}
-
-// The arguments, the status, the start of standard output and the first line on standard error.
-TEST(OptionsTest, HelpAndVersionAnswerAndAnythingElseIsRefused) {
-  const std::tuple<std::vector<const char*>, int, std::string, std::string> rows[] = {
-      {{}, kPlayTheGame, "", ""},
-      {{"--help"}, 0, "Usage: ballotrek [OPTION]\n", ""},
-      {{"-v"}, 0, std::string("ballotrek ") + kVersion + "\n", ""},
-      {{"--versions"}, 2, "", "ballotrek: unknown option '--versions'\n"},
-      {{"bkt.dat"}, 2, "", "ballotrek: unexpected argument 'bkt.dat'\n"},
-      {{"-h", "-v"}, 2, "", "ballotrek: unknown option '-v'\n"},
-      {{"--version", "now"}, 2, "", "ballotrek: unexpected argument 'now'\n"}};
-  for (auto [args, status, out, err] : rows) {
-    args.insert(args.begin(), "ballotrek");
-    std::ostringstream output, errors;
-    EXPECT_EQ(HandleOptions(static_cast<int>(args.size()), args.data(), output, errors), status);
-    EXPECT_EQ(output.str().substr(0, out.size()), out);
-    if (status == 2) err += "Try 'ballotrek --help' for more information.\n";
-    EXPECT_EQ(errors.str(), err);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <signal.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -234,15 +235,19 @@ TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
 #endif
 
 #ifndef BALLOTREK_EXE
-// The version is told without starting the game; a standard input that is no terminal is refused.
-TEST_F(GameE2eTest, VersionAndAStandardInputThatIsNotATerminal) {
+// The version is told without starting the game, an unknown option is refused, and so is a standard
+// input that is no terminal.
+TEST_F(GameE2eTest, VersionOptionsAndAStandardInputThatIsNotATerminal) {
   for (const auto& [options, status, told] :
-       {std::tuple{PtyOptions{.arguments = {"--version"}}, 0, "ballotrek " BALLOTREK_VERSION},
+       {std::tuple{PtyOptions{.arguments = {"--version"}}, 0, "ballotrek " BALLOTREK_VERSION "\n"},
+        {PtyOptions{.arguments = {"-h", "x"}}, 2,
+         "ballotrek: unexpected argument 'x'\nTry 'ballotrek --help' for more information.\n"},
         {PtyOptions{.inputFromNull = true}, 1,
-         "ballotrek: standard input is not a terminal; run the game in a terminal window"}}) {
+         "ballotrek: standard input is not a terminal; run the game in a terminal window\n"}}) {
     PtySession& game = Start(options);
     EXPECT_EQ(game.WaitForExit(), status);
-    EXPECT_EQ(game.ScreenText(), told + std::string(24, '\n') + "\n") << game.ScreenText(true);
+    EXPECT_EQ(game.ScreenText().substr(0, std::strlen(told)), told) << game.ScreenText(true);
+    EXPECT_EQ(game.ScreenText().find_first_not_of('\n', std::strlen(told)), std::string::npos);
   }
 }
 #endif
