@@ -3,17 +3,11 @@
 #include <sndfile.h>
 #include <unistd.h>
 
-#include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <numeric>
-#include <set>
-#include <string_view>
 #include <vector>
 
 #include "console/alsa_sound.h"
-#include "console/wav_reader.h"
-#include "model/clip_list.h"
 
 namespace ballotrek {
 namespace {
@@ -70,31 +64,6 @@ TEST(SoundTest, OnlyWholeFramesReachTheDeviceAndNothingReachesStderr) {
   ::unsetenv("ALSA_CONFIG_PATH");
   fs::remove_all(folder);
 }
-
-#ifdef BALLOTREK_DATA_DIR
-// Every clip the build makes plays through the game's reader: mono at 44.1 kHz, the anthem through
-// the title and the rest a few seconds at most, well above silence, and unlike any other.
-TEST(Clips, EveryClipPlaysIsAudibleAndDiffersFromTheOthers) {
-  std::set<std::vector<short>> seen;
-  std::vector<std::string_view> names(std::begin(kEffectClips), std::end(kEffectClips));
-#ifdef BALLOTREK_VOICES
-  for (const VoiceClip& voice : kVoiceClips) names.push_back(voice.name);
-#endif
-  for (std::string_view name : names) {
-    const std::string file = BALLOTREK_DATA_DIR "/" + std::string(name) + ".wav";
-    WavReader reader;
-    ASSERT_TRUE(reader.Open(std::fopen(file.c_str(), "rb"))) << name;
-    EXPECT_TRUE(reader.channels() == 1 && reader.rate() == 44100) << name;
-    std::vector<short> samples(reader.frames());
-    samples.resize(reader.Read(samples.data(), samples.size()));
-    const double seconds = samples.size() / 44100.0;
-    EXPECT_TRUE(seconds >= 0.2 && seconds <= (name == "anth" ? 30 : 5)) << name << seconds;
-    const double energy = std::inner_product(samples.begin(), samples.end(), samples.begin(), 0.0);
-    EXPECT_GT(std::sqrt(energy / samples.size()), 1000.0) << name;
-    EXPECT_TRUE(seen.insert(samples).second) << name;
-  }
-}
-#endif
 
 }  // namespace
 }  // namespace ballotrek
