@@ -39,7 +39,7 @@ TEST_F(EventTest, AffordableAtExactlyThePrice) {
 // The computer's rules for buying a state, the first draw giving d (1 to 3), the second the silent
 // thinking line; and for challenging the player for one.
 TEST_F(EventTest, ComputerPurchaseAndChallengeRules) {
-  // States: 4 Delaware 3, 2 West Virginia 5, 26 Iowa 6, 3 Maryland 10 (larger ones: landings.txt).
+  // States: 4 Delaware 3, 2 West Virginia 5, 26 Iowa 6, 3 Maryland 10.
   struct Purchase {
     int computerVotes, playerVotes;
     float money;

@@ -82,7 +82,7 @@ TEST_F(FrozenGameTest, ResumesWhatTheFileCarriesAndLeavesDamagedFilesAlone) {
       {"Line 54 should hold a board position from 0 to 65.", [](auto& l) { l[53] = "66"; }},
       {"Line 62 should hold an owner code from 0 to 2 for a state.", [](auto& l) { l[61] = "3"; }},
       {"Line 52 does not match the votes of the player's states.", [](auto& l) { l[51] = "69"; }},
-      {"Line 56 should hold a sum of money.", [](auto& l) { l[55] = "nan"; }},
+      {"Line 56 should hold a sum of money.", [](auto& l) { l[55] = "0x1A"; }},
       {"Line 58 holds a name with control characters in it.", [](auto& l) { l[57] = "\x1b[2J"; }},
       {"Line 58 holds a name that is far too long", [](auto& l) { l[57] += "e"; }}};
   for (const auto& [problem, change] : damages) {

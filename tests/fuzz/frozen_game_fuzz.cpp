@@ -1,6 +1,5 @@
 // The frozen-game reader against any file at all: nothing may crash it, and every file it accepts
 // must give a record that keeps its rules and reads back the same after being written out.
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -33,7 +32,6 @@ std::string LoadAndWrite(const FrozenGame& frozen) {
   LoadFrozenGame(frozen);
   const std::string broken = testing::BrokenRecordRule();
   Check(broken.empty(), "an accepted file breaks a rule", broken);
-  Check(game.turnCount <= kMostFlights, "an accepted file flies too often");
   return FrozenGameText();
 }
 
@@ -47,14 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   const std::string written = LoadAndWrite(frozen);
-  const Candidate player = game.player, computer = game.computer;
   Check(ParseFrozenGame(written, again, problem), "a written file is refused", problem);
   Check(LoadAndWrite(again) == written, "a written file reads back otherwise", written);
-  // Six significant digits hold every cent of any amount a game reaches.
-  for (const auto& [before, after] : {std::pair(player, game.player), {computer, game.computer}}) {
-    Check(std::fabs(before.money) >= 10000 || ToTheCent(before.money) != before.money ||
-              after.money == before.money,
-          "money changes on the way through the file", written);
-  }
   return 0;
 }
