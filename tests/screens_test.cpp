@@ -17,9 +17,8 @@ namespace {
 
 class StartUpTest : public GameTest {};
 
-// The title, the instruction pages forward and back, the questions, and the ways to quit: Escape at
-// a question, Escape or Control-C in the pages (Control-C answers no question). A resumed game
-// skips the title.
+// The title, the instruction pages forward and back, the questions and the ways to quit (Escape at
+// a question, Escape or Control-C in the pages); a resumed game skips the title.
 TEST_F(StartUpTest, EveryStartUpScreen) {
   std::string seen;
   for (const char* typed : {"", "x\x03", "y", "yb", "yc", "ycc", "yccc", "yccb", "yccbb", "yccbbr",
@@ -94,8 +93,7 @@ TEST_F(StartUpTest, EscapeAtTheSoundQuestionKeepsTheSoundOff) {
 TEST_F(StartUpTest, EachKeyThatClosesTheHelpScreen) {
   for (char key : std::string("upcsfnbmUPCSFNBM\x1b")) {
     console.Type(std::string("dxh\r") + key);
-    EXPECT_EQ(ShowHelp(), LowerKey(key));
-    EXPECT_EQ(console.keysLeft(), 0);
+    EXPECT_TRUE(ShowHelp() == LowerKey(key) && console.keysLeft() == 0) << key;
   }
 }
 
@@ -133,9 +131,8 @@ TEST_F(GameEndTest, EachOutcomeShowsItsLinesAndThenTheFlights) {
   EXPECT_TRUE(MatchesGolden("game-end", seen));
 }
 
-// At the final prompt: the map, help, C on the help screen opening the computer's list (it takes
-// all 438 votes the player lacks), the farewell ending the game and its frozen file. Conceding
-// gives the computer every vote the player lacks; refused keys typed ahead cost one more question.
+// At the final prompt: the map, help, C there opening the computer's list (all 438 votes the player
+// lacks), the farewell ending the game and its frozen file; conceding, refused keys typed ahead.
 TEST_F(GameEndTest, ListsFarewellAndConceding) {
   std::string seen;
   for (int p : {41, 49, 8}) game.owner[p] = player;

@@ -152,17 +152,6 @@ TEST_F(TurnLoopTest, RefusedRunsRedrawOnceAndPastedTextIsIgnored) {
   EXPECT_FALSE(std::filesystem::exists(kFrozenGameFile));
 }
 
-// When a turn leaves both purses empty, the computer's is judged first: the player wins.
-TEST_F(TurnLoopTest, BothPursesEmptyTheComputersIsJudgedFirst) {
-  FreshGame();
-  game.player = {4.03f, 0, 62};  // the scandal costs 4
-  game.computer = {0.02f, 0, 10};
-  console.Type("\r");
-  console.Force({0});
-  EXPECT_EQ(Outcome(TurnLoop), "");
-  EXPECT_TRUE(ShowsAt(19, 3, "Congratulations Al, you beat me!")) << GameScreen().Dump();
-}
-
 // Random keys through whole games: every game ends through a way out, keeping the record's rules at
 // every key. BALLOTREK_SOAK=N plays N games for a soak and tells how fast they went.
 TEST_F(TurnLoopTest, RandomGamesAlwaysEndThroughAWayOut) {

@@ -52,18 +52,6 @@ class GameE2eTest : public ::testing::Test {
     return *game_;
   }
 
-  // Through the start-up questions to the first take-off, as Pat of the Blue party, with sound off;
-  // keys typed ahead wait for their questions.
-  PtySession& StartAtTakeOff(const PtyOptions& options = {}) {
-    PtySession& game = Start(options);
-    EXPECT_TRUE(game.Walk(
-        {{"", 23, 21, kInstructionsQuestion},
-         {"nnPat\rBlue\r", 1, 2, "Welcome to the campaign candidate Pat of the Blue party."},
-         {"", 17, 21, kTakeOffPrompt}},
-        kSlow));
-    return game;
-  }
-
   const std::filesystem::path directory_ =
       std::filesystem::temp_directory_path() /
       ("ballotrek-e2e-" + std::to_string(getpid()) + "-" +
@@ -120,13 +108,14 @@ TEST_F(GameE2eTest, MapListSoundFreezeResumeAndConcede) {
 }
 
 #ifndef BALLOTREK_EXE
-// Raw mode while playing (so that Control-C is a key); a pasted sentence answers no prompt, also
-// where the terminal description does not name bracketed paste (screen's and tmux's usual TERM); a
-// second game in the same folder is refused; waiting for a key or through a pause sleeps; a killed
-// game still restores the terminal.
+// Raw mode (Control-C is a key); a pasted sentence answers no prompt, also where the terminal's
+// description lacks bracketed paste (tmux's usual TERM); a second game in the folder is refused;
+// waiting for a key or through a pause sleeps; a killed game still restores the terminal.
 TEST_F(GameE2eTest, PasteSecondGameSleepingAndKilled) {
   for (const char* term : {"xterm-256color", "screen-256color"}) {
-    PtySession& game = StartAtTakeOff({.term = term});
+    PtySession& game = Start({.term = term});
+    ASSERT_TRUE(game.Walk(
+        {{"", 23, 21, kInstructionsQuestion}, {"nnPat\rBlue\r", 17, 21, kTakeOffPrompt}}));
     EXPECT_EQ(game.TerminalSettings().c_lflag & (ISIG | ICANON | ECHO), 0u);
     EXPECT_EQ(game.TerminalSettings().c_iflag & (ICRNL | IXON), 0u);
     game.Send(game.Pasted("Please fly, yes, freeze it and go."));
@@ -156,9 +145,8 @@ TEST_F(GameE2eTest, PasteSecondGameSleepingAndKilled) {
   EXPECT_EQ(game.Pasted("x"), "x");
 }
 
-// Under a German locale, made here since none is installed, money still reads and shows as in C;
-// on that UTF-8 terminal the byte 0x1E shows as a triangle, in the prompt after a wrong answer to
-// the airport quiz that the ninth flight (of the frozen game's) brings.
+// Under a German locale, made here as none is installed, money reads and shows as in C; on that
+// UTF-8 terminal 0x1E is a triangle, after a wrong answer to the quiz of the game's ninth flight.
 TEST_F(GameE2eTest, GermanLocaleMoneyAndTheTriangle) {
   std::filesystem::copy_file(BALLOTREK_E2E_DIR "/map-game.dat", directory_ / "bkt.dat");
   // localedef may warn, so its status tells nothing: the locale is asked what it holds instead.
@@ -196,9 +184,9 @@ TEST_F(GameE2eTest, GamesStartedAtOnceDrawApart) {
 #endif
 
 #if defined(BALLOTREK_DATA_DIR) && !defined(BALLOTREK_EXE)
-// With sound on, the clips play through ALSA (here into a file) to their end, and nothing from the
-// audio layer reaches the screen. Each clip starts the file afresh, so it holds the samples of the
-// last one (after a 44-byte header). An installed game finds its own clips from any folder.
+// With sound on, each clip plays through ALSA to its end into a file it starts afresh (its samples
+// after a 44-byte header), and nothing of ALSA's reaches the screen; an installed game finds its
+// own.
 TEST_F(GameE2eTest, SoundPlaysTheClipsWithoutTouchingTheScreen) {
   namespace fs = std::filesystem;
   const fs::path clips =
