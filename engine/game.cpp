@@ -1,4 +1,3 @@
-#include "console/console.h"
 #include "engine/engine.h"
 #include "model/game_state.h"
 #include "screens/screens.h"
