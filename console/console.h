@@ -31,7 +31,8 @@ void ClearScreen();  // every cell blank, cursor at column 1, row 1
 void ClearAt(int column, int row);
 void Delay(int milliseconds);
 int ReadKey();
-// True when a key is already waiting, so that reading it would not block.
+// True when a typed key is already waiting, so that ReadKey would not block;
+// pasted keys, which ReadKey passes over, do not count.
 bool KeyWaiting();
 
 // Reads the next key of a prompt, lower-cased. A key the prompt refuses is

@@ -1,6 +1,6 @@
 // Every sound clip the build makes, each the file <name>.wav that the game
-// plays as "data\<name>.wav". The clip makers, their tests and the voice clip
-// event all read these lists, so a clip is added or renamed here alone.
+// plays as "data\<name>.wav". The clip makers and the voice clip event read
+// these lists, so a clip is added or renamed here alone.
 #pragma once
 
 #include <string_view>
