@@ -9,6 +9,8 @@ inline constexpr char kVersion[] = BALLOTREK_VERSION;
 inline constexpr char kSystemName[] = "Windows";
 #elif defined(__APPLE__)
 inline constexpr char kSystemName[] = "macOS";
+#elif defined(__EMSCRIPTEN__)  // which defines __unix__ as well
+inline constexpr char kSystemName[] = "the Web";
 #elif defined(__linux__)
 inline constexpr char kSystemName[] = "Linux";
 #elif defined(__FreeBSD__)

@@ -110,10 +110,12 @@ inline ::testing::AssertionResult MatchesGolden(const std::string& name, const s
 class GameTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    static int counter = 0;  // the tests run one at a time
+    // Named by the test too: under Node every process has the same id.
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     ResetGameState();
     folder = std::filesystem::temp_directory_path() /
-             ("ballotrek-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+             ("ballotrek-test-" + std::to_string(::getpid()) + "-" + test->test_suite_name() + "." +
+              test->name());
     std::filesystem::create_directories(folder);
     std::filesystem::current_path(folder);
   }
