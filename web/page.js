@@ -150,7 +150,6 @@ document.addEventListener("keydown", (event) => {
   }
   event.preventDefault();
   takeKey(code);
-  keyField.focus({ preventScroll: true });
 });
 
 // The hidden field holds two blanks, so that an on-screen keyboard's
@@ -185,15 +184,19 @@ document.addEventListener("paste", (event) => {
   for (const character of text) takeKey(character.codePointAt(0) + PASTED);
 });
 
-// Touching the screen brings up the on-screen keyboard, unless the touch
-// selected text to copy.
-frame.addEventListener("click", () => {
-  if (!String(window.getSelection())) keyField.focus({ preventScroll: true });
+// Touching the screen brings up the on-screen keyboard. A real keyboard needs
+// no field: its keys reach the document, and a focused field's blinking caret
+// would keep the page busy at every prompt.
+frame.addEventListener("pointerup", (event) => {
+  if (event.pointerType !== "mouse" && !String(window.getSelection())) {
+    keyField.focus({ preventScroll: true });
+  }
 });
-document.getElementById("escape").addEventListener("click", () => {
+const escapeKey = document.getElementById("escape");
+escapeKey.addEventListener("pointerdown", (event) => event.preventDefault()); // keeps the focus
+escapeKey.addEventListener("click", () => {
   wakeSound();
   takeKey(27);
-  keyField.focus({ preventScroll: true });
 });
 newGame.addEventListener("click", () => window.location.reload());
 
@@ -348,4 +351,3 @@ const game = document.createElement("script");
 game.src = "ballotrek.js";
 game.onerror = () => showStatus("The game could not be loaded; reload the page to try again.");
 document.body.append(game);
-keyField.focus({ preventScroll: true });

@@ -145,8 +145,19 @@ try:
         const pasted = new DataTransfer();
         pasted.setData('text/plain', 'Please fly, yes, freeze it and go.');
         document.dispatchEvent(new ClipboardEvent('paste', {clipboardData: pasted}));""")
-    walk([("h", 1, 2, "I will help you Pat"), ("c", *TAKE_OFF),
-          (Keys.ENTER, 1, 3, "You have landed in ")])
+    walk([("h", 1, 2, "I will help you Pat"), ("c", *TAKE_OFF), ("s", 17, 20, "* Sound on * ")])
+    browser.execute_script("""
+        const play = Module.page.playClip;
+        window.played = [];
+        Module.page.playClip = async (url) => {
+          const start = performance.now(), state = Module.page.audio.state;
+          await play(url);
+          played.push([url, state, performance.now() - start]);
+        };""")
+    walk([(Keys.ENTER, 1, 3, "You have landed in ")])
+    played = browser.execute_script("return played")
+    check(played[:1] and played[0][:2] == ["data/plwh.wav", "running"] and played[0][2] > 500,
+          f"the take-off clip plays to its end: {played}")
     check(stored() is None, "a pasted sentence freezes nothing")
 
     # A game in progress is not left without asking.
