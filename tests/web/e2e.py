@@ -110,6 +110,13 @@ def store(content):
         };""", list(content))
 
 
+def paste(text):
+    browser.execute_script("""
+        const pasted = new DataTransfer();
+        pasted.setData('text/plain', arguments[0]);
+        document.dispatchEvent(new ClipboardEvent('paste', {clipboardData: pasted}));""", text)
+
+
 def console_errors():
     for entry in browser.get_log("browser"):
         check(entry["level"] not in ("SEVERE", "ERROR"), f"browser console: {entry['message']}")
@@ -139,12 +146,19 @@ try:
     while time.time() < deadline and not any("for the Web" in r for r in rows()):
         time.sleep(0.05)
     check(any("for the Web" in r for r in rows()), "the title names the Web")
-    walk([("", 23, 21, "Do you want instructions?  Y or N  "),
-          ("nnPat" + Keys.ENTER + "Blue" + Keys.ENTER, *TAKE_OFF)])
+    # The first name is pasted and the party typed on an on-screen keyboard,
+    # which fills the page's field as it likes: Enter at once, a Backspace.
+    walk([("", 23, 21, "Do you want instructions?  Y or N  "), ("nn", 10, 21, "What is your first name?  ")])
+    paste("Pat\n")
+    ActionChains(browser).send_keys(Keys.ENTER).perform()
     browser.execute_script("""
-        const pasted = new DataTransfer();
-        pasted.setData('text/plain', 'Please fly, yes, freeze it and go.');
-        document.dispatchEvent(new ClipboardEvent('paste', {clipboardData: pasted}));""")
+        const field = document.getElementById('keys');
+        for (const value of ['  Blux', ' ', '  e\\n']) {
+          field.value = value;
+          field.dispatchEvent(new InputEvent('input'));
+        }""")
+    walk([("", 1, 2, "Welcome to the campaign candidate Pat of the Blue party."), ("", *TAKE_OFF)])
+    paste("Please fly, yes, freeze it and go.")
     walk([("h", 1, 2, "I will help you Pat"), ("c", *TAKE_OFF), ("s", 17, 20, "* Sound on * ")])
     browser.execute_script("""
         const play = Module.page.playClip;
