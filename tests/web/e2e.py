@@ -44,8 +44,8 @@ failures = []
 
 
 def rows():
-    return browser.execute_script(
-        "return [...document.getElementById('screen').children].map(r => r.textContent)")
+    return browser.execute_script("""const screen = document.getElementById('screen');
+        return screen ? [...screen.children].map(r => r.textContent) : Array(25).fill('');""")
 
 
 def shows(column, row, text, seconds=10):
@@ -212,6 +212,15 @@ try:
             ("y", 18, 11, "I win with 65 electoral votes, you lose with 473 electoral vote")])
     check(stored() is None, "the resumed game is no longer kept")
     console_errors()
+
+    # Offline, the service worker's copy of every file plays.
+    browser.execute_async_script("navigator.serviceWorker.ready.then(() => arguments[0]())")
+    browser.execute_cdp_cmd("Network.emulateNetworkConditions", {
+        "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+    browser.refresh()
+    check(shows(23, 21, "Do you want instructions?  Y or N  "), "the game starts offline")
+    check(browser.execute_async_script("fetch('data/anth.wav').then(r => arguments[0](r.ok))"),
+          "the clips are there offline")
 finally:
     browser.quit()
     server.shutdown()
