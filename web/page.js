@@ -31,6 +31,7 @@ const page = {
   clips: new Map(),
   store: null,
   kept: null, // the frozen game as the browser's storage has it
+  releaseLock: null,
 };
 
 // --- The game screen ------------------------------------------------------
@@ -277,14 +278,14 @@ page.keepFrozenGame = async () => {
 };
 
 // One game at a time in a browser: the tab that has the lock keeps it until
-// it closes. A browser without locks (a page not served over https: or from
-// localhost) plays unguarded.
+// its game ends or the tab closes. A browser without locks (a page not served
+// over https: or from localhost) plays unguarded.
 function takeLock() {
   if (!navigator.locks) return Promise.resolve(true);
   return new Promise((resolve) => {
     navigator.locks.request(LOCK, { ifAvailable: true }, (lock) => {
       resolve(lock !== null);
-      return lock ? new Promise(() => {}) : undefined;
+      if (lock) return new Promise((release) => (page.releaseLock = release));
     });
   });
 }
@@ -315,6 +316,7 @@ async function prepare() {
 page.gameEnded = async (status) => {
   page.running = false;
   await page.keepFrozenGame();
+  if (page.releaseLock) page.releaseLock();
   newGame.textContent = page.holdsLock ? "New game" : "Try again";
   newGame.hidden = false;
   fitScreen();
