@@ -24,7 +24,8 @@ EM_JS(void, PageDrawRow, (int row, const std::uint16_t* glyphs, const unsigned c
 EM_JS(void, PagePlaceCursor, (int column, int row), { Module.page.placeCursor(column, row); });
 EM_JS(int, PageKeyWaiting, (), { return Module.page.keyWaiting() ? 1 : 0; });
 EM_ASYNC_JS(int, PageNextKey, (), { return await Module.page.nextKey(); });
-EM_ASYNC_JS(void, PagePlayClip, (const char* url), { await Module.page.playClip(UTF8ToString(url)); });
+EM_ASYNC_JS(void, PagePlayClip, (const char* url),
+            { await Module.page.playClip(UTF8ToString(url)); });
 EM_ASYNC_JS(void, PageKeepFrozenGame, (), { await Module.page.keepFrozenGame(); });
 EM_ASYNC_JS(void, PageGameEnded, (int status), { await Module.page.gameEnded(status); });
 EM_JS(int, PageHoldsLock, (), { return Module.page.holdsLock ? 1 : 0; });

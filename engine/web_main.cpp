@@ -10,8 +10,8 @@
 int main() {
   using namespace ballotrek;
   static SeededRandom random(NewGameSeed());
-  InstallBackends({StartPlatformTerminal(), &BrowserClock(), &random, &PlatformSound(),
-                   &BrowserProcess()});
+  InstallBackends(
+      {StartPlatformTerminal(), &BrowserClock(), &random, &PlatformSound(), &BrowserProcess()});
   // The tabs of one browser share the frozen game, as the games of one folder
   // do: a second one could freeze over the first one's game.
   if (!BrowserHoldsGameLock()) {

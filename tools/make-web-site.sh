@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
-# Puts the browser edition together in SITE_DIR: the page (web/), the game
-# built as WebAssembly (WEB_BUILD_DIR), the clips of a native build (the clip
-# makers run only on the build machine), the icons drawn from web/icon.svg,
-# the game's font cut down to the characters the screen can show, and the
-# service worker with its list of files. Any static web server serves it.
+# Builds the browser edition and puts it together in build/web/site: the page
+# (web/), the game built as WebAssembly (preset web, with its tests), the
+# clips of a native build (the clip makers run only on the build machine),
+# the icons drawn from web/icon.svg, the game's font cut down to the
+# characters the screen can show, and the service worker with its list of
+# files. Any static web server serves the folder.
 set -euo pipefail
-if [ $# -ne 3 ]; then
-  echo "usage: $0 WEB_BUILD_DIR NATIVE_CLIPS_DIR SITE_DIR" >&2
-  exit 2
-fi
-build=$1 clips=$2 site=$3
 cd "$(dirname "$0")/.."
+. tools/ensure-packages.sh
+ensure_packages cmake make emscripten googletest g++ pkg-config libncurses-dev libasound2-dev \
+  libsndfile1-dev libespeak-ng-dev librsvg2-bin fonts-dejavu-core python3-fonttools python3-brotli
+cmake --preset web
+cmake --build --preset web -j "$(nproc)"
+cmake --preset play >/dev/null
+cmake --build --preset play -j "$(nproc)" --target clips
+build=build/web clips=build/play/data site=build/web/site
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-[ -n "$version" ] || { echo "$0: no project version in $build/CMakeCache.txt" >&2; exit 1; }
-ls "$build/ballotrek.js" "$build/ballotrek.wasm" >/dev/null
-ls "$clips"/*.wav >/dev/null || { echo "$0: no clips in $clips" >&2; exit 1; }
 font=/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf
 [ -f "$font" ] || { echo "$0: $font is missing (Debian's fonts-dejavu-core)" >&2; exit 1; }
 
