@@ -28,7 +28,7 @@ for size in 192 512; do
   rsvg-convert -w "$size" -h "$size" web/icon.svg -o "$site/icon-$size.png"
 done
 # Printable ASCII, the Latin-1 letters and the triangle: all a cell can hold.
-/usr/bin/python3 -m fontTools.subset "$font" --unicodes=U+0020-007E,U+00A0-00FF,U+25B2 --no-hinting \
+/usr/bin/python3 -m fontTools.subset "$font" --unicodes=U+0020-007E,U+00A0-00FF,U+25B2 --no-hinting --drop-tables+=FFTM \
   --flavor=woff2 --output-file="$site/game-font.woff2"
 cp /usr/share/doc/fonts-dejavu-core/copyright "$site/game-font-copyright.txt"
 
