@@ -44,6 +44,7 @@ arch=$(dpkg --print-architecture)
   sed -n '/^Description:/,$p' "$build/deb-control"
 } >"$root/DEBIAN/control"
 (cd "$root" && find usr -type f | LC_ALL=C sort | xargs md5sum) >"$root/DEBIAN/md5sums"
+chmod 0755 "$root/DEBIAN"
 chmod 0644 "$root/DEBIAN/control" "$root/DEBIAN/md5sums"
 touch -d "@$SOURCE_DATE_EPOCH" "$root/DEBIAN" "$root/DEBIAN/control" "$root/DEBIAN/md5sums"
 deb=$dist/ballotrek_${version}_$arch.deb
