@@ -81,5 +81,6 @@ The sound clips are the WAV files in the data folder beside ballotrek.exe
 frozen game is kept in bkt.dat in the folder you start the game from; the
 next start offers to resume it.
 TEXT
-"$(dirname "$0")/make-zip.sh" "$dist/$name.zip" "$stage"
+rm -f "$dist/$name.zip"
+/usr/bin/python3 "$(dirname "$0")/zip-folder.py" --contents "$stage" "$dist/$name.zip"
 echo "$dist/$name.zip"
