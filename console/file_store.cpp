@@ -13,7 +13,9 @@
 #include <system_error>
 
 #ifdef _WIN32
+#ifndef NOMINMAX  // MinGW's C++ headers define it already
 #define NOMINMAX
+#endif
 #define WIN32_LEAN_AND_MEAN
 #include <io.h>
 #include <process.h>
