@@ -62,6 +62,11 @@ void OnResize(int) {
 constexpr char kPasteOn[] = "\x1b[?2004h";
 constexpr char kPasteOff[] = "\x1b[?2004l";
 
+// Most terminal windows open at 80x24, one row short. Many grow when asked
+// (xterm's window operation 8), so the game asks before it asks the player;
+// a terminal that does not answer within this time is asked by hand.
+constexpr int kGrowAnswerMs = 500;
+
 void RestoreTerminal() {
   if (!cursesStarted || isendwin()) return;
   endwin();
@@ -161,6 +166,21 @@ class CursesTerminal final : public Terminal {
       if (key < 0 || window_ == nullptr) continue;
       return key;
     }
+  }
+
+  // A terminal too small is first asked to grow, keeping any larger side.
+  void Start() {
+    if (COLS < Screen::kColumns || LINES < Screen::kRows) {
+      char grow[32];
+      const int length =
+          std::snprintf(grow, sizeof grow, "\x1b[8;%d;%dt", std::max(LINES, Screen::kRows),
+                        std::max(COLS, Screen::kColumns));
+      [[maybe_unused]] const ssize_t written =
+          write(STDOUT_FILENO, grow, static_cast<size_t>(length));
+      pollfd answer{resizeSignals[0], POLLIN, 0};
+      if (poll(&answer, 1, kGrowAnswerMs) > 0) return TakeResize();
+    }
+    Redraw();
   }
 
   // Shows the game, or the request for a larger terminal, as the terminal's
@@ -321,7 +341,7 @@ Terminal* StartPlatformTerminal() {
   StartColours();
 
   static CursesTerminal terminal(std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0);
-  terminal.Redraw();
+  terminal.Start();
   return &terminal;
 }
 

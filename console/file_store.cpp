@@ -6,13 +6,16 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
 #ifdef _WIN32
+#ifndef NOMINMAX  // MinGW's C++ headers define it already
 #define NOMINMAX
+#endif
 #define WIN32_LEAN_AND_MEAN
 #include <io.h>
 #include <process.h>
@@ -184,5 +187,33 @@ bool LockWorkingFolder() {
   return false;
 }
 #endif
+
+bool EnterPlayersDataFolder() {
+  namespace fs = std::filesystem;
+  const char* dataHome = std::getenv("XDG_DATA_HOME");
+  const char* home = std::getenv("HOME");
+  fs::path folder;
+  // A relative XDG_DATA_HOME is to be ignored, as an unset or empty one is.
+  if (dataHome != nullptr && fs::path(dataHome).is_absolute()) {
+    folder = dataHome;
+  } else if (home != nullptr && *home != '\0') {
+    folder = fs::path(home) / ".local" / "share";
+  } else {
+    std::fputs("ballotrek: neither XDG_DATA_HOME nor HOME is set; no folder for the game\n",
+               stderr);
+    return false;
+  }
+  folder /= "ballotrek";
+  std::error_code error;
+  // A folder of the player's alone, as the XDG base directories ask.
+  if (fs::create_directories(folder, error)) fs::permissions(folder, fs::perms::owner_all, error);
+  if (!error) fs::current_path(folder, error);
+  if (error) {
+    std::fprintf(stderr, "ballotrek: cannot use the folder %s: %s\n", folder.string().c_str(),
+                 error.message().c_str());
+    return false;
+  }
+  return true;
+}
 
 }  // namespace ballotrek

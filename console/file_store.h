@@ -35,4 +35,9 @@ ReadResult ReadSmallFile(const std::string& path, std::size_t maxBytes, std::str
 // folder that cannot be locked at all (read-only, say) is played unguarded.
 bool LockWorkingFolder();
 
+// Makes the player's data folder for the game, $XDG_DATA_HOME/ballotrek
+// (~/.local/share/ballotrek by default), the working folder, creating it when
+// missing. On failure says why on standard error and returns false.
+bool EnterPlayersDataFolder();
+
 }  // namespace ballotrek

@@ -10,7 +10,8 @@
 int main(int argc, char** argv) {
   using namespace ballotrek;
   const int status = HandleOptions(argc, argv, std::cout, std::cerr);
-  if (status != kPlayTheGame) return status;
+  if (status != kPlayTheGame && status != kPlayFromMenu) return status;
+  if (status == kPlayFromMenu && !EnterPlayersDataFolder()) return 1;
   // Two games in one folder would freeze over each other's game.
   if (!LockWorkingFolder()) return 1;
 

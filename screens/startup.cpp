@@ -101,8 +101,8 @@ void ShowTitle() {
   ClearScreen();
   WriteTitleLines();
   GotoXY(1, 15);
-  Write("You may copy this game and pass it on to others, as long as you pass it on\n");
-  Write("whole, with its source and this notice, and charge nobody for it.\n");
+  Write("You may use, copy, change, share and even sell this game, as long as its\n");
+  Write("copyright and the MIT licence go with it. It comes with no warranty at all.\n");
 }
 
 void ShowInstructions() {

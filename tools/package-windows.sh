@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the Windows download, DIST_DIR/ballotrek-<version>-win64.zip: the
 # stripped ballotrek.exe of a Windows build, the clips of a native build (the
-# clip makers run only on the build machine) in data\, and a README.txt with
-# Windows line ends. The version is the Windows build's own.
+# clip makers run only on the build machine) in data\, a README.txt and the
+# licence, LICENSE.txt, with Windows line ends. The version is the Windows
+# build's own; the zip is the same for the same files and SOURCE_DATE_EPOCH.
 set -euo pipefail
 if [ $# -ne 3 ]; then
   echo "usage: $0 WINDOWS_BUILD_DIR NATIVE_CLIPS_DIR DIST_DIR" >&2
@@ -21,6 +22,7 @@ trap 'rm -rf "$stage"' EXIT
 mkdir "$stage/data"
 x86_64-w64-mingw32-strip -o "$stage/ballotrek.exe" "$build/ballotrek.exe"
 cp "$clips"/*.wav "$stage/data/"
+sed 's/$/\r/' "$(dirname "$0")/../LICENSE" >"$stage/LICENSE.txt"
 sed 's/$/\r/' >"$stage/README.txt" <<TEXT
 Ballotrek $version for Windows
 
@@ -44,10 +46,33 @@ is given back as it was.
 
 Keys
 ----
-At the take-off prompt: Enter takes off, U, P and C list the unclaimed, your
-and the computer's states, B the board, H help, S sound on or off, F freezes
-the game, Escape or Control-C concedes. Elsewhere the game tells you which
-keys it takes.
+At the take-off prompt:
+
+    Enter                 take off (also to launch the computer's jet)
+    U                     the unclaimed states
+    P                     your states
+    C                     the computer's states
+    B                     the board, in flying order
+    M                     the campaign map: who holds which state, and
+                          where the jets are
+    H                     help
+    S                     sound on or off
+    F                     freeze the game
+    Escape or Control-C   concede
+
+U, P, C, B and M also show their lists and the map after the game has ended.
+On the map your states are in square brackets, [TX], and the computer's in
+angle brackets, <TX>; your states are blue and the computer's red.
+
+Elsewhere the game tells you which keys it takes: Y or N, Enter for an
+outcome, the space bar to close a list or the map, Escape to leave the last
+screen. Letters work in either case.
+
+Licence
+-------
+Ballotrek is free software under the MIT licence, in LICENSE.txt: use it,
+copy it, change it, share it or sell it, as long as the copyright notice and
+the licence go with it. It comes with no warranty.
 
 Files
 -----
@@ -57,5 +82,5 @@ frozen game is kept in bkt.dat in the folder you start the game from; the
 next start offers to resume it.
 TEXT
 rm -f "$dist/$name.zip"
-(cd "$stage" && cmake -E tar cf "$dist/$name.zip" --format=zip ballotrek.exe README.txt data)
+/usr/bin/python3 "$(dirname "$0")/zip-folder.py" --contents "$stage" "$dist/$name.zip"
 echo "$dist/$name.zip"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian package from dist/ as a player would, plays it from an
 # empty folder through the end-to-end tests (sound on, a take-off, conceding,
-# exit status 0), and removes the package again.
+# exit status 0, a game started as the menu starts it), checks the menu's
+# entry, and removes the package again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -14,6 +15,8 @@ cd "$folder"
 /usr/games/ballotrek --version
 BALLOTREK_INSTALLED=/usr/games/ballotrek BALLOTREK_INSTALLED_CLIPS=/usr/share/games/ballotrek \
   "$root/build/default/tests/e2e/e2e_tests" \
-  --gtest_filter='GameE2eTest.SoundPlaysTheClips*:GameE2eTest.MapListSoundFreezeResumeAndConcede'
+  --gtest_filter='GameE2eTest.SoundPlaysTheClips*:GameE2eTest.MapListSoundFreezeResumeAndConcede:GameE2eTest.GamesStartedAtOnceDrawApart'
+desktop-file-validate /usr/share/applications/ballotrek.desktop
+appstreamcli validate --no-net /usr/share/metainfo/*ballotrek.metainfo.xml
 test ! -e "$folder/data"
 cd / && rm -rf "$folder"

@@ -4,16 +4,18 @@ dated by SOURCE_DATE_EPOCH (else 1980-01-01), files 0644 and folders 0755
 whatever the umask, no extra fields. Two builds of one commit give the same
 bytes.
 
-usage: zip-folder.py FOLDER ZIP_FILE  (the zip holds FOLDER's name as its top)"""
+usage: zip-folder.py [--contents] FOLDER ZIP_FILE  (the zip holds FOLDER's name
+as its top, or with --contents what FOLDER holds)"""
 import os
 import sys
 import time
 import zipfile
 
-folder, target = os.path.normpath(sys.argv[1]), sys.argv[2]
+contents = sys.argv[1] == "--contents"
+folder, target = os.path.normpath(sys.argv[1 + contents]), sys.argv[2 + contents]
 epoch = max(int(os.environ.get("SOURCE_DATE_EPOCH", "315532800")), 315532800)
 stamp = time.gmtime(epoch)[:6]
-top = os.path.basename(folder)
+top = "" if contents else os.path.basename(folder) + "/"
 
 
 def entry(name, mode):
@@ -27,9 +29,10 @@ paths = []
 for here, folders, files in os.walk(folder):
     folders.sort()
     relative = os.path.relpath(here, folder)
-    inside = top if relative == "." else f"{top}/{relative}"
-    paths.append((inside + "/", None))
-    paths += [(f"{inside}/{name}", os.path.join(here, name)) for name in files]
+    inside = top if relative == "." else f"{top}{relative}/"
+    if inside:
+        paths.append((inside, None))
+    paths += [(f"{inside}{name}", os.path.join(here, name)) for name in files]
 with zipfile.ZipFile(target, "w", zipfile.ZIP_DEFLATED, compresslevel=9) as archive:
     for name, path in sorted(paths):
         if path is None:

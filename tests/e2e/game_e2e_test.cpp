@@ -167,19 +167,32 @@ TEST_F(GameE2eTest, GermanLocaleMoneyAndTheTriangle) {
   EXPECT_EQ(game.Text(42, 21, 1), "\u25B2") << game.ScreenText(true);
 }
 
-// Two games started at once draw apart: their frozen games differ, in the filler lines alone.
+// Two games started at once draw apart: their frozen games differ, in the filler lines alone. The
+// one started as the menu starts it freezes in the player's data folder, made for it.
 TEST_F(GameE2eTest, GamesStartedAtOnceDrawApart) {
   std::filesystem::create_directory(directory_ / "other");
   PtySession other(Installed() ? Installed() : BALLOTREK_BINARY, (directory_ / "other").string(),
-                   {});
+                   {.environment = {"XDG_DATA_HOME=" + (directory_ / "home-data").string()},
+                    .arguments = {"--from-menu"}});
   for (PtySession* game : {&Start(), &other}) {
     ASSERT_TRUE(game->Walk(
         {{"", 23, 21, kInstructionsQuestion}, {"nnPat\rBlue\rfy", 16, 12, "GAME HAS BEEN FROZEN!"}},
         kSlow));
   }
-  std::ifstream first(directory_ / "bkt.dat"), second(directory_ / "other/bkt.dat");
+  EXPECT_FALSE(std::filesystem::exists(directory_ / "other/bkt.dat"));
+  std::ifstream first(directory_ / "bkt.dat"), second(directory_ / "home-data/ballotrek/bkt.dat");
   EXPECT_NE(std::string(std::istreambuf_iterator<char>(first), {}),
             std::string(std::istreambuf_iterator<char>(second), {}));
+}
+
+// A terminal a row short is asked to grow: one that grows plays at once, one that does not is
+// left to the player.
+TEST_F(GameE2eTest, ATerminalTooSmallIsAskedToGrow) {
+  for (const bool grows : {true, false}) {
+    PtySession& game = Start({.rows = 24, .growsWhenAsked = grows});
+    EXPECT_TRUE(grows ? game.Shows(23, 21, kInstructionsQuestion)
+                      : game.Shows(1, 1, "Ballotrek needs a terminal of 80 columns by 25 rows."));
+  }
 }
 #endif
 

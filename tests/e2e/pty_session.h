@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <time.h>
@@ -33,14 +34,17 @@ struct PtyOptions {
   std::vector<std::string> environment = {};  // more "NAME=value" settings
   std::vector<std::string> arguments = {};    // for the program, e.g. wine's game
   std::string term = "xterm-256color";
+  unsigned short rows = 25;     // the terminal's height at the start
+  bool growsWhenAsked = false;  // to 80x25, when the program asks by xterm's window operation
 };
 
 class PtySession {
  public:
-  // Starts `binary` (looked up in PATH when it has no slash) in `folder` on an 80x25 terminal of
-  // type options.term with a UTF-8 locale.
-  PtySession(const std::string& binary, const std::string& folder, const PtyOptions& options) {
-    winsize size{25, 80, 0, 0};
+  // Starts `binary` (looked up in PATH when it has no slash) in `folder` on an 80-column terminal
+  // of type options.term with a UTF-8 locale.
+  PtySession(const std::string& binary, const std::string& folder, const PtyOptions& options)
+      : growsWhenAsked_(options.growsWhenAsked) {
+    winsize size{options.rows, 80, 0, 0};
     if (openpty(&master_, &slave_, nullptr, nullptr, &size) != 0) throw std::runtime_error("pty");
     fcntl(master_, F_SETFD, FD_CLOEXEC);
     fcntl(slave_, F_SETFD, FD_CLOEXEC);
@@ -187,9 +191,15 @@ class PtySession {
       const ssize_t count = read(master_, buffer, sizeof buffer);
       if (count <= 0) return;
       vterm_input_write(vterm_, buffer, static_cast<size_t>(count));
+      const std::string_view output(buffer, size_t(count));
+      const winsize full{25, 80, 0, 0};
+      if (growsWhenAsked_ && output.find("\x1b[8;25;80t") != output.npos) {
+        ioctl(master_, TIOCSWINSZ, &full);
+      }
     }
   }
 
+  bool growsWhenAsked_;
   int master_ = -1, slave_ = -1;  // the slave is kept open: its settings outlive the program
   pid_t pid_ = -1;
   int status_ = -1;
