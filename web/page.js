@@ -138,9 +138,9 @@ document.addEventListener("keydown", (event) => {
     // Control-C concedes, unless text is selected: then it copies.
     if (event.key.toLowerCase() !== "c" || String(window.getSelection())) return;
     code = 3;
-  } else if (event.altKey || event.metaKey) {
-    return;
-  } else if (event.key in NAMED_KEYS) {
+  } else if ((event.altKey || event.metaKey) && !event.getModifierState("AltGraph")) {
+    return; // the browser's and the system's shortcuts; AltGr types characters
+  } else if (Object.hasOwn(NAMED_KEYS, event.key)) {
     code = NAMED_KEYS[event.key];
   } else if (SPECIAL_KEYS.has(event.key)) {
     code = SPECIAL;
