@@ -6,30 +6,16 @@ time the page and the whole browser use over 10 s while the game waits at a
 prompt. Goals: at most 1 MB, under 1 s, under 1%.
 
 usage: web_measure.py SITE_DIR  (tools/make-web-site.sh makes build/web/site)"""
-import functools
-import http.server
 import os
 import statistics
 import sys
-import tempfile
-import threading
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.chrome.service import Service
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "web"))
+import chromium  # noqa: E402
 
 site = sys.argv[1]
-
-
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=site))
-threading.Thread(target=server.serve_forever, daemon=True).start()
-address = f"http://127.0.0.1:{server.server_port}/"
+server, address = chromium.serve(site)
 
 sizes = {}
 for here, _, files in os.walk(site):
@@ -56,15 +42,9 @@ new MutationObserver((changes, watch) => {
 
 
 def start_browser():
-    options = Options()
-    options.binary_location = "/usr/bin/chromium"
-    profile = tempfile.TemporaryDirectory()
-    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
-                     "--window-size=1280,800", f"--user-data-dir={profile.name}"):
-        options.add_argument(argument)
-    browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    browser = chromium.start()
     browser.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {"source": WATCH_TITLE})
-    return browser, profile
+    return browser
 
 
 def wait_for(browser, script, seconds=10):
@@ -98,7 +78,7 @@ def browser_cpu_seconds(browser):
 
 loads = []
 for first_visit in (True, False, False, False, False, False):
-    browser, profile = start_browser() if first_visit else (browser, profile)
+    browser = start_browser() if first_visit else browser
     browser.get(address)
     loads.append(wait_for(browser, "return window.titleShownAt"))
 print(f"load to title: first visit {loads[0]:.0f} ms, then median {statistics.median(loads[1:]):.0f} ms"

@@ -7,39 +7,18 @@ frozen game alone; the resume after the page's new game, and conceding.
 Any error in the browser's console fails the test.
 
 usage: e2e.py SITE_DIR FROZEN_GAME [MAP_SCREENSHOT]"""
-import functools
-import http.server
 import sys
-import tempfile
-import threading
 import time
 
-from selenium import webdriver
-from selenium.webdriver.chrome.options import Options
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
 
+import chromium
+
 TAKE_OFF = (17, 21, "Your takeoff  ")
 site, frozen_game = sys.argv[1], open(sys.argv[2], "rb").read()
-
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=site))
-threading.Thread(target=server.serve_forever, daemon=True).start()
-address = f"http://127.0.0.1:{server.server_port}/"
-
-options = Options()
-options.binary_location = "/usr/bin/chromium"
-profile = tempfile.TemporaryDirectory()
-for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", "--window-size=1280,800",
-                 f"--user-data-dir={profile.name}"):
-    options.add_argument(argument)
-options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+server, address = chromium.serve(site)
+browser = chromium.start()
 failures = []
 
 
