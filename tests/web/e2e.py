@@ -200,6 +200,7 @@ try:
     check(shows(23, 21, "Do you want instructions?  Y or N  "), "the game starts offline")
     check(browser.execute_async_script("fetch('data/anth.wav').then(r => arguments[0](r.ok))"),
           "the clips are there offline")
+    console_errors()
 finally:
     browser.quit()
     server.shutdown()
